@@ -1,0 +1,147 @@
+#include "Tovenal_unit.h"
+
+#include "Recalculate.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+using Handler = void (TForm1::*)(TObject*);
+
+TNotifyEvent bind(TForm1* form, Handler handler) {
+    return [form, handler](TObject* sender) { (form->*handler)(sender); };
+}
+
+} // namespace
+
+TForm1::TForm1(TObject* owner) : TForm(owner, 988, 606) {
+    buildControls();
+    Loaded();
+    UpdatePeriod();
+}
+
+void TForm1::buildControls() {
+    SetText(QStringLiteral("Tovenal импульсов"));
+    widget()->setWindowIcon(QIcon(QStringLiteral(":/icons/tovenal.png")));
+    OnActivate = bind(this, &TForm1::activate);
+    OnClick = bind(this, &TForm1::activate);
+
+    const auto label = [this](int left, int top, int width, int height, const char* caption) {
+        TLabel* control = Create<TLabel>();
+        control->SetBounds(left, top, width, height);
+        control->SetText(QString::fromUtf8(caption));
+        return control;
+    };
+    Label1 =
+        label(8, 520, 303, 13,
+              "Вид посылки                     1      0      1      0      1      0      1      0");
+    Label2 = label(8, 536, 111, 13, "Множители времяни  ");
+    Label3 = label(8, 568, 149, 13, "Время единичного импульса:");
+    Label4 = label(192, 568, 20, 13, "мкс");
+    Label5 = label(232, 568, 88, 13, "Период посылки:");
+    l_period = label(320, 568, 9, 20, "0");
+    Label7 = label(368, 568, 20, 13, "мкс");
+    Label11 = label(376, 528, 111, 13, "Количество гармоник");
+    Label6 = label(808, 48, 15, 13, "мВ");
+    Label8 = label(416, 568, 74, 13, "Амплитуда 1 В");
+    Label9 = label(544, 48, 15, 13, "f1=");
+    f1 = label(560, 48, 6, 13, "1");
+    Label10 = label(664, 48, 18, 13, "кГц");
+    Label12 = label(712, 8, 57, 13, "Амплитуды");
+    Label13 = label(848, 8, 31, 13, "Фазы");
+
+    // l_period has a font of its own: 16 pixels, navy.
+    QFont periodFont = TApplication::windowFont();
+    periodFont.setPixelSize(16);
+    l_period->label()->setFont(periodFont);
+    QPalette periodPalette = l_period->label()->palette();
+    periodPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    l_period->label()->setPalette(periodPalette);
+    l_period->label()->resize(l_period->label()->sizeHint().width(), 20);
+
+    Button2 = Create<TButton>();
+    Button2->SetBounds(848, 544, 105, 33);
+    Button2->SetText(QStringLiteral("Выход"));
+    Button2->OnClick = bind(this, &TForm1::Button2Click);
+
+    const auto edit = [this](int left, int top, int width, const char* text, Handler handler) {
+        TEdit* control = Create<TEdit>();
+        control->SetBounds(left, top, width, 21);
+        control->SetText(QString::fromUtf8(text));
+        if (handler != nullptr)
+            control->OnChange = bind(this, handler);
+        return control;
+    };
+    Edit1 = edit(128, 536, 25, "1", &TForm1::Edit1Change);
+    Edit2 = edit(152, 536, 25, "0", &TForm1::Edit2Change);
+    Edit3 = edit(176, 536, 25, "0", &TForm1::Edit3Change);
+    Edit4 = edit(200, 536, 25, "0", &TForm1::Edit4Change);
+    Edit5 = edit(224, 536, 25, "0", &TForm1::Edit5Change);
+    Edit6 = edit(248, 536, 25, "0", &TForm1::Edit6Change);
+    Edit7 = edit(272, 536, 25, "0", &TForm1::Edit7Change);
+    Edit8 = edit(296, 536, 25, "2", &TForm1::Edit8Change);
+    Edit9 = edit(160, 568, 25, "100", &TForm1::Edit9Change);
+    Edit10 = edit(496, 528, 25, "20", &TForm1::Edit10Change);
+
+    ListBox1 = Create<TListBox>();
+    ListBox1->SetBounds(712, 48, 89, 201);
+    ListBox2 = Create<TListBox>();
+    ListBox2->SetBounds(848, 48, 97, 201);
+
+    const auto checkBox = [this](int left, int top, int width, const char* caption, bool checked,
+                                 Handler handler) {
+        TCheckBox* control = Create<TCheckBox>();
+        control->SetBounds(left, top, width, 17);
+        control->SetText(QString::fromUtf8(caption));
+        control->SetChecked(checked);
+        control->OnClick = bind(this, handler);
+        return control;
+    };
+    CheckBox1 = checkBox(760, 24, 129, "Показывать все", false, &TForm1::CheckBox1Click);
+    CheckBox2 = checkBox(608, 184, 57, "залить", true, &TForm1::CheckBox2Click);
+    CheckBox3 = checkBox(592, 160, 81, "Огибающая", true, &TForm1::CheckBox3Click);
+
+    const auto radioButton = [this](int left, int top, int width, const char* caption,
+                                    Handler handler) {
+        TRadioButton* control = Create<TRadioButton>();
+        control->SetBounds(left, top, width, 17);
+        control->SetText(QString::fromUtf8(caption));
+        control->OnClick = bind(this, handler);
+        return control;
+    };
+    RadioButton1 = radioButton(
+        600, 496, 313, "Диапазон частот            с                 по                  кГц",
+        &TForm1::RadioButton1Click);
+    RadioButton1->SetEnabled(false);
+    RadioButton2 = radioButton(600, 472, 289, "Диапазон гармоник      с                  по",
+                               &TForm1::RadioButton2Click);
+    RadioButton2->SetChecked(true);
+
+    Edit11 = edit(752, 496, 41, "0.3", nullptr);
+    Edit11->SetEnabled(false);
+    Edit12 = edit(816, 496, 41, "3.6", nullptr);
+    Edit12->SetEnabled(false);
+    Edit13 = edit(752, 472, 41, "0", &TForm1::Edit13Change);
+    Edit14 = edit(816, 472, 41, "20", &TForm1::Edit14Change);
+
+    const TControl* const tabOrder[] = {
+        Button2,      Edit1,        Edit2,  Edit3,    Edit4,    Edit5,     Edit6,     Edit7,
+        Edit8,        Edit9,        Edit10, ListBox1, ListBox2, CheckBox1, CheckBox2, CheckBox3,
+        RadioButton1, RadioButton2, Edit11, Edit12,   Edit13,   Edit14};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
+}
+
+void TForm1::activate(TObject* /*Sender*/) {
+    Recalculate();
+}
+
+void TForm1::Button2Click(TObject* /*Sender*/) {
+    Form1->Close();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Vcl.h"
+
+// The main window: every control at its design position and default, wired to its handler.
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TObject* owner);
+
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
+    TLabel* Label4;
+    TLabel* Label5;
+    TLabel* l_period;
+    TLabel* Label7;
+    TLabel* Label11;
+    TLabel* Label6;
+    TLabel* Label8;
+    TLabel* Label9;
+    TLabel* f1;
+    TLabel* Label10;
+    TLabel* Label12;
+    TLabel* Label13;
+    TButton* Button2;
+    TEdit* Edit1;
+    TEdit* Edit2;
+    TEdit* Edit3;
+    TEdit* Edit4;
+    TEdit* Edit5;
+    TEdit* Edit6;
+    TEdit* Edit7;
+    TEdit* Edit8;
+    TEdit* Edit9;
+    TEdit* Edit10;
+    TListBox* ListBox1;
+    TListBox* ListBox2;
+    TCheckBox* CheckBox1;
+    TCheckBox* CheckBox2;
+    TCheckBox* CheckBox3;
+    TRadioButton* RadioButton1;
+    TRadioButton* RadioButton2;
+    TEdit* Edit11;
+    TEdit* Edit12;
+    TEdit* Edit13;
+    TEdit* Edit14;
+
+    // Activation of the window and a click on its free client area.
+    void activate(TObject* Sender);
+    void Button2Click(TObject* Sender);
+
+    // The packet: segment multipliers and unit time.
+    void Edit1Change(TObject* Sender);
+    void Edit2Change(TObject* Sender);
+    void Edit3Change(TObject* Sender);
+    void Edit4Change(TObject* Sender);
+    void Edit5Change(TObject* Sender);
+    void Edit6Change(TObject* Sender);
+    void Edit7Change(TObject* Sender);
+    void Edit8Change(TObject* Sender);
+    void Edit9Change(TObject* Sender);
+
+    // Harmonic count, harmonic range and display options.
+    void Edit10Change(TObject* Sender);
+    void Edit13Change(TObject* Sender);
+    void Edit14Change(TObject* Sender);
+    void CheckBox1Click(TObject* Sender);
+    void CheckBox2Click(TObject* Sender);
+    void CheckBox3Click(TObject* Sender);
+    void RadioButton1Click(TObject* Sender);
+    void RadioButton2Click(TObject* Sender);
+
+    // Writes the period of the packet into l_period.
+    void UpdatePeriod();
+
+private:
+    void buildControls();
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,44 @@
+#pragma once
+
+// Where the plots put things: the conversions of computed values to client pixels. Plain
+// functions, no window. Every conversion truncates toward zero, after clamping to a range far
+// beyond the window so that any finite value gives a defined pixel.
+
+#include <cstdint>
+
+namespace PlotGeometry {
+
+// Far outside the 988 x 606 client area, yet far from the limits of an int.
+inline constexpr int kFarPixel = 1'000'000;
+
+// Truncation toward zero of a coordinate, clamped to +-kFarPixel (NaN goes far away too).
+int ToPixel(long double value);
+
+// Spectrum panel: 0 Hz at x = 50, the highest harmonic at x = 450; zero lines y = 230 and 360.
+inline constexpr int kSpectrumLeft = 50;
+inline constexpr int kSpectrumWidth = 400;
+inline constexpr int kAmplitudeZero = 230;
+inline constexpr int kPhaseZero = 360;
+// Waveform panel: one period from x = 560 to 960, 0 V at y = 360, 100 pixels per volt.
+inline constexpr int kWaveLeft = 560;
+inline constexpr int kWaveWidth = 400;
+inline constexpr int kWaveZero = 360;
+
+// Grid division count n of the frequency scale for N harmonics.
+int GridDivisions(int N);
+// Column of frequency grid line k of n.
+int GridColumn(int k, int n);
+// Column of a harmonic of frequency f when x = 450 stands for fmax. A harmonic whose place is a
+// whole column stands on it (the grid line of that frequency), not one pixel to its left.
+int HarmonicColumn(double f, double fmax);
+// Stem height of an amplitude in hundredths of a volt, and of a phase in pixels (32 per radian).
+int AmplitudeSteps(double amplitude);
+int PhasePixels(double phase);
+// Row of the envelope at magnitude E volts (200 pixels per volt above y = 230).
+int EnvelopeRow(double magnitude);
+// Column of a segment boundary at time B seconds into a period of T seconds.
+int MarkerColumn(long double boundary, double T);
+// Row of the waveform at v volts.
+int WaveformRow(double volts);
+
+} // namespace PlotGeometry

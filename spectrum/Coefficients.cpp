@@ -1,0 +1,130 @@
+#include "Coefficients.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+using Extended = long double;
+
+// Rounds an extended intermediate to the double that a library function takes.
+double toDouble(Extended value) {
+    return static_cast<double>(value);
+}
+} // namespace
+
+double Amplitude(double b, double a) {
+    return std::sqrt(toDouble(Extended(a) * a + Extended(b) * b));
+}
+
+double Phase(double b, double a) {
+    return std::atan2(a, b);
+}
+
+double PeriodSeconds(double periodMicroseconds) {
+    return toDouble(Extended(periodMicroseconds) * 0.000001);
+}
+
+double UnitTimeSeconds(double unitTimeMicroseconds) {
+    return toDouble(Extended(unitTimeMicroseconds) * 0.000001);
+}
+
+double SegmentDuration(double multiplier, double unitTimeMicroseconds) {
+    return toDouble(Extended(multiplier) * unitTimeMicroseconds * 0.000001);
+}
+
+std::array<double, 4> PulseCentres(const std::array<double, 7>& t, const std::array<double, 7>& m,
+                                   double tau) {
+    const Extended gap2 = Extended(m[1]) * tau;
+    const Extended gap4 = Extended(m[3]) * tau;
+    const Extended gap6 = Extended(m[5]) * tau;
+    return {
+        toDouble(Extended(t[0]) * 0.5),
+        toDouble(gap2 + t[0] + Extended(t[2]) * 0.5),
+        toDouble(gap2 + t[0] + t[2] + gap4 + Extended(t[4]) * 0.5),
+        toDouble(gap2 + t[0] + t[2] + gap4 + t[4] + gap6 + Extended(t[6]) * 0.5),
+    };
+}
+
+double FundamentalKilohertz(double T) {
+    return toDouble(1 / (Extended(T) * 1000));
+}
+
+PacketTiming ComputeTiming(const PacketInput& input) {
+    PacketTiming timing;
+    timing.T = PeriodSeconds(input.period);
+    timing.tau = UnitTimeSeconds(input.unitTime);
+    for (const int n : {0, 2, 4, 6, 1, 3, 5})
+        timing.t[n] = SegmentDuration(input.multipliers[n], input.unitTime);
+    timing.c = PulseCentres(timing.t, input.multipliers, timing.tau);
+    return timing;
+}
+
+bool IsUsablePeriod(double periodMicroseconds) {
+    return periodMicroseconds > 0 && periodMicroseconds <= std::numeric_limits<std::int32_t>::max();
+}
+
+bool IsUsableCount(int N) {
+    return N >= 1 && N <= kMaxHarmonics;
+}
+
+int TruncateToInt(long double value) {
+    if (std::isnan(value))
+        return 0;
+    if (value >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (value <= std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}
+
+double HighestFrequency(int N, double T) {
+    return toDouble(Extended(N) / T);
+}
+
+double EnvelopeScale(int N, double T) {
+    return toDouble(400 * Extended(T) / N);
+}
+
+void FillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timing) {
+    const double T = timing.T;
+    const double pi = kPi;
+    bool first = true;
+    for (const Pulse& pulse : timing.pulses()) {
+        const double duration = pulse.duration;
+        const double centre = pulse.centre;
+        if (first)
+            table[0] = {0.0, toDouble(Extended(duration) / T)};
+        else
+            table[0].a = toDouble(table[0].a + Extended(duration) / T);
+        for (int k = 1; k <= N; ++k) {
+            const double s =
+                toDouble(2 * Extended{std::sin(toDouble(Extended(k) * pi * duration / T))});
+            const double angle = toDouble(Extended(2 * k) * pi * centre / T);
+            const Extended weight = Extended(k) * pi;
+            const Extended a = Extended(s) * std::cos(angle) / weight;
+            const Extended b = Extended(s) * std::sin(angle) / weight;
+            CoefPair& entry = table[static_cast<std::size_t>(k)];
+            if (first)
+                entry = {toDouble(b), toDouble(a)};
+            else
+                entry = {toDouble(entry.b + b), toDouble(entry.a + a)};
+        }
+        first = false;
+    }
+}
+
+CoefPair EnvelopePoint(int i, const PacketTiming& timing, double S) {
+    const double pi = kPi;
+    double cosineSum = 0.0;
+    double sineSum = 0.0;
+    for (const Pulse& pulse : timing.pulses()) {
+        const double s = std::sin(toDouble(Extended(i) * pi * pulse.duration / S));
+        const double angle = toDouble(Extended(2 * i) * pi * pulse.centre / S);
+        cosineSum = toDouble(cosineSum + Extended(s) * std::cos(angle));
+        sineSum = toDouble(sineSum + Extended(s) * std::sin(angle));
+    }
+    const Extended scale = Extended(i) * pi * timing.T;
+    return {toDouble(Extended(sineSum) * (2 * Extended(S)) / scale),
+            toDouble(Extended(cosineSum) * (2 * Extended(S)) / scale)};
+}

@@ -1,0 +1,108 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPalette>
+#include <QStyle>
+#include <cstdio>
+
+namespace {
+
+TApplication applicationInstance;
+
+constexpr auto kWindowFontFile = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+constexpr int kWindowFontPixels = 11;
+
+QString windowFontFamily() {
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kWindowFontFile));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.front();
+    }();
+    return family;
+}
+
+// The classic light-grey button face, the same on every desktop theme.
+QPalette windowPalette() {
+    QPalette palette = QApplication::style()->standardPalette();
+    const QColor buttonFace(240, 240, 240);
+    palette.setColor(QPalette::Window, buttonFace);
+    palette.setColor(QPalette::Button, buttonFace);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    return palette;
+}
+
+} // namespace
+
+TApplication* Application = &applicationInstance;
+
+TApplication::TApplication() = default;
+
+TApplication::~TApplication() {
+    ReleaseForms();
+    m_qtApplication.reset();
+}
+
+void TApplication::Initialize(int& argc, char** argv) {
+    if (QApplication::instance() == nullptr)
+        m_qtApplication = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tovenal"));
+    QApplication::setDesktopFileName(QStringLiteral("tovenal"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(windowPalette());
+    QApplication::setFont(windowFont());
+}
+
+void TApplication::Run() {
+    if (TForm* main = MainForm()) {
+        main->Show();
+        QApplication::exec();
+    }
+    ReleaseForms();
+}
+
+void TApplication::ShowException(const Exception& error) {
+    if (OnException) {
+        OnException(error);
+        return;
+    }
+    if (QApplication::instance() == nullptr) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return;
+    }
+    QWidget* parent = MainForm() ? MainForm()->widget() : nullptr;
+    QMessageBox::critical(parent, QApplication::applicationName(), error.Message);
+}
+
+void TApplication::HandleException(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Exception& exception) {
+        ShowException(exception);
+    } catch (const std::exception& exception) {
+        ShowException(Exception(QString::fromLocal8Bit(exception.what())));
+    } catch (...) {
+        ShowException(Exception(QString()));
+    }
+}
+
+void TApplication::ReleaseForms() {
+    while (!m_forms.empty()) {
+        OwnedForm owned = std::move(m_forms.back());
+        m_forms.pop_back();
+        owned.form.reset();
+        owned.clearReference();
+    }
+}
+
+QFont TApplication::windowFont() {
+    QFont font(windowFontFamily());
+    font.setPixelSize(kWindowFontPixels);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}

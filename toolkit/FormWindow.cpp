@@ -1,0 +1,58 @@
+#include "FormWindow.h"
+
+#include "Canvas.h"
+#include "EventDispatch.h"
+#include "Form.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+FormWindow::FormWindow(TForm* form, TCanvas* canvas) : m_form(form), m_canvas(canvas) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        raiseActivate();
+    return QWidget::event(event);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_canvas->image(), event->rect());
+    m_canvas->markPresented();
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_activatedSinceShow = false;
+    // Without a window manager a window may never be activated; the program still needs the
+    // first activation to draw its picture.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_activatedSinceShow && isVisible())
+            raiseActivate();
+    });
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    m_pressedOnClient =
+        event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr;
+    QWidget::mousePressEvent(event);
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const bool click = m_pressedOnClient && event->button() == Qt::LeftButton &&
+                       rect().contains(at) && childAt(at) == nullptr;
+    m_pressedOnClient = false;
+    if (click && !m_form->IsLoading())
+        EventDispatch::raise(m_form->OnClick, m_form);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void FormWindow::raiseActivate() {
+    m_activatedSinceShow = true;
+    if (!m_form->IsLoading())
+        EventDispatch::raise(m_form->OnActivate, m_form);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Control.h"
+
+class QLabel;
+
+// A static caption; it takes the width of its text, so it grows with what is written into it.
+class TLabel : public TControl {
+public:
+    explicit TLabel(TForm* form);
+
+    QString GetText() const override;
+    void SetText(const QString& text) override;
+
+    QLabel* label() const { return m_label; }
+
+private:
+    TLabel(TForm* form, QLabel* label);
+
+    QLabel* m_label;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Control.h"
+
+#include <QStringList>
+
+class QListWidget;
+
+// A list of text lines in the order added, 13 pixels apart, with a vertical scroll bar once they
+// no longer fit.
+class TListBox : public TControl {
+public:
+    static constexpr int kRowHeight = 13;
+
+    explicit TListBox(TForm* form);
+
+    QString GetText() const override;
+    void SetText(const QString& text) override;
+
+    void Clear();
+    void Add(const QString& line);
+    int Count() const;
+    QString Line(int index) const;
+    QStringList Lines() const;
+
+    QListWidget* listWidget() const { return m_list; }
+
+private:
+    TListBox(TForm* form, QListWidget* list);
+
+    QListWidget* m_list;
+};
