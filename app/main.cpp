@@ -10,5 +10,6 @@ int main(int argc, char* argv[]) {
     } catch (...) {
         Application->ShowException(Exception(QString()));
     }
+    Application->Shutdown();
     return 0;
 }

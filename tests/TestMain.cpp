@@ -10,5 +10,7 @@ int main(int argc, char** argv) {
     Application->OnException = [](const Exception& error) {
         ADD_FAILURE() << "unexpected error display: " << error.what();
     };
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    Application->Shutdown();
+    return result;
 }

@@ -43,6 +43,13 @@ TApplication* Application = &applicationInstance;
 TApplication::TApplication() = default;
 
 TApplication::~TApplication() {
+    // After main has returned, Qt's own globals may already be gone: destroying the Qt application
+    // now would crash, and the process is ending anyway.
+    if (m_qtApplication)
+        static_cast<void>(m_qtApplication.release());
+}
+
+void TApplication::Shutdown() {
     ReleaseForms();
     m_qtApplication.reset();
 }

@@ -36,6 +36,8 @@ public:
     void HandleException(std::exception_ptr error);
     // Destroys every form and clears the references CreateForm filled.
     void ReleaseForms();
+    // Destroys the forms and the Qt application; the entry calls it last, while Qt is still whole.
+    void Shutdown();
 
     TForm* MainForm() const { return m_forms.empty() ? nullptr : m_forms.front().form.get(); }
 
