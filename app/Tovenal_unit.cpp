@@ -28,7 +28,7 @@ TForm1::TForm1(TObject* owner) : TForm(owner, 988, 606) {
 
 void TForm1::buildControls() {
     SetText(QStringLiteral("Tovenal импульсов"));
-    widget()->setWindowIcon(QIcon(QStringLiteral(":/icons/tovenal.png")));
+    widget()->setWindowIcon(QIcon(QStringLiteral(":/icons/org.tovenal.Tovenal.png")));
     OnActivate = bind(this, &TForm1::activate);
     OnClick = bind(this, &TForm1::activate);
 

@@ -1,6 +1,10 @@
 #include "Tovenal_unit.h"
 
+#include <QGuiApplication>
+
 int main(int argc, char* argv[]) {
+    QGuiApplication::setApplicationName(QStringLiteral("Tovenal"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tovenal.Tovenal"));
     try {
         Application->Initialize(argc, argv);
         Application->CreateForm(Form1);

@@ -6,8 +6,10 @@ namespace PlotGeometry {
 
 using Extended = long double;
 
-int ToPixel(Extended value) {
-    if (std::isnan(value) || value >= kFarPixel)
+Pixel ToPixel(Extended value) {
+    if (std::isnan(value))
+        return std::nullopt;
+    if (value >= kFarPixel)
         return kFarPixel;
     if (value <= -kFarPixel)
         return -kFarPixel;
@@ -29,7 +31,7 @@ int GridColumn(int k, int n) {
     return kSpectrumLeft + static_cast<int>(std::int64_t{kSpectrumWidth} * k / n);
 }
 
-int HarmonicColumn(double f, double fmax) {
+Pixel HarmonicColumn(double f, double fmax) {
     const Extended offset = Extended(kSpectrumWidth) * f / fmax;
     // f and fmax are k / T and N / T rounded to doubles, so their quotient may fall a few units in
     // the last place below the whole column 400 k / N; the nearest whole column is then the
@@ -40,23 +42,31 @@ int HarmonicColumn(double f, double fmax) {
     return ToPixel(snapped + kSpectrumLeft);
 }
 
-int AmplitudeSteps(double amplitude) {
+Pixel AmplitudeSteps(double amplitude) {
     return ToPixel(Extended(amplitude) * 100);
 }
 
-int PhasePixels(double phase) {
+Pixel PhasePixels(double phase) {
     return ToPixel(Extended(phase) * 32);
 }
 
-int EnvelopeRow(double magnitude) {
+int AmplitudeTop(int h) {
+    return *ToPixel(kAmplitudeZero - 2 * Extended(h));
+}
+
+int PhaseTop(int p) {
+    return *ToPixel(kPhaseZero - Extended(p));
+}
+
+Pixel EnvelopeRow(double magnitude) {
     return ToPixel(kAmplitudeZero - 200 * Extended(magnitude));
 }
 
-int MarkerColumn(Extended boundary, double T) {
+Pixel MarkerColumn(Extended boundary, double T) {
     return ToPixel(kWaveWidth * boundary / T + kWaveLeft);
 }
 
-int WaveformRow(double volts) {
+Pixel WaveformRow(double volts) {
     return ToPixel(kWaveZero - 100 * Extended(volts));
 }
 

@@ -2,17 +2,21 @@
 
 // Where the plots put things: the conversions of computed values to client pixels. Plain
 // functions, no window. Every conversion truncates toward zero, after clamping to a range far
-// beyond the window so that any finite value gives a defined pixel.
+// beyond the window so that any finite value gives a defined pixel; an undefined value (NaN)
+// gives no pixel at all, and whatever would have touched it is not drawn.
 
 #include <cstdint>
+#include <optional>
 
 namespace PlotGeometry {
+
+using Pixel = std::optional<int>;
 
 // Far outside the 988 x 606 client area, yet far from the limits of an int.
 inline constexpr int kFarPixel = 1'000'000;
 
-// Truncation toward zero of a coordinate, clamped to +-kFarPixel (NaN goes far away too).
-int ToPixel(long double value);
+// Truncation toward zero of a coordinate, clamped to +-kFarPixel; nothing for NaN.
+Pixel ToPixel(long double value);
 
 // Spectrum panel: 0 Hz at x = 50, the highest harmonic at x = 450; zero lines y = 230 and 360.
 inline constexpr int kSpectrumLeft = 50;
@@ -30,15 +34,18 @@ int GridDivisions(int N);
 int GridColumn(int k, int n);
 // Column of a harmonic of frequency f when x = 450 stands for fmax. A harmonic whose place is a
 // whole column stands on it (the grid line of that frequency), not one pixel to its left.
-int HarmonicColumn(double f, double fmax);
+Pixel HarmonicColumn(double f, double fmax);
 // Stem height of an amplitude in hundredths of a volt, and of a phase in pixels (32 per radian).
-int AmplitudeSteps(double amplitude);
-int PhasePixels(double phase);
+Pixel AmplitudeSteps(double amplitude);
+Pixel PhasePixels(double phase);
+// Top rows of an amplitude stem of h hundredths of a volt and of a phase stem of p pixels.
+int AmplitudeTop(int h);
+int PhaseTop(int p);
 // Row of the envelope at magnitude E volts (200 pixels per volt above y = 230).
-int EnvelopeRow(double magnitude);
+Pixel EnvelopeRow(double magnitude);
 // Column of a segment boundary at time B seconds into a period of T seconds.
-int MarkerColumn(long double boundary, double T);
+Pixel MarkerColumn(long double boundary, double T);
 // Row of the waveform at v volts.
-int WaveformRow(double volts);
+Pixel WaveformRow(double volts);
 
 } // namespace PlotGeometry

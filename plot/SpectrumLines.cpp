@@ -20,21 +20,23 @@ void drawStem(TColor color, int x, int zeroRow, int top) {
 } // namespace
 
 void DrawAmplitudeLine(int h, double f, double fmax) {
-    const int x = HarmonicColumn(f, fmax);
-    drawStem(PlotColor::kAmplitudeStem, x, kAmplitudeZero, kAmplitudeZero - 2 * h);
+    if (const Pixel x = HarmonicColumn(f, fmax))
+        drawStem(PlotColor::kAmplitudeStem, *x, kAmplitudeZero, AmplitudeTop(h));
 }
 
 void DrawPhaseLine(int p, double f, double fmax) {
-    const int x = HarmonicColumn(f, fmax);
-    drawStem(PlotColor::kPhaseStem, x, kPhaseZero, kPhaseZero - p);
+    if (const Pixel x = HarmonicColumn(f, fmax))
+        drawStem(PlotColor::kPhaseStem, *x, kPhaseZero, PhaseTop(p));
 }
 
 void DrawEnvelopePoint(int i, double magnitude, int previousIndex, double previousMagnitude) {
-    SetPenColor(PlotColor::kEnvelope);
     const int x = kSpectrumLeft + i;
-    if (Form1->CheckBox2->GetChecked())
-        DrawLine(x, EnvelopeRow(magnitude), x, kAmplitudeZero);
-    else
-        DrawLine(x, EnvelopeRow(magnitude), kSpectrumLeft + previousIndex,
-                 EnvelopeRow(previousMagnitude));
+    const bool filled = Form1->CheckBox2->GetChecked();
+    const int otherX = filled ? x : kSpectrumLeft + previousIndex;
+    const Pixel otherRow = filled ? Pixel(kAmplitudeZero) : EnvelopeRow(previousMagnitude);
+    const Pixel row = EnvelopeRow(magnitude);
+    if (!row || !otherRow)
+        return;
+    SetPenColor(PlotColor::kEnvelope);
+    DrawLine(x, *row, otherX, *otherRow);
 }

@@ -15,9 +15,10 @@ void DrawSegmentMarkers(double T, const std::array<double, 7>& t) {
     Extended boundary = 0;
     for (const double duration : t) {
         boundary += duration;
-        const int x = MarkerColumn(boundary, T);
-        SetPenColor(PlotColor::kMarker);
-        DrawLine(x, 290, x, 430);
+        if (const Pixel x = MarkerColumn(boundary, T)) {
+            SetPenColor(PlotColor::kMarker);
+            DrawLine(*x, 290, *x, 430);
+        }
     }
 }
 
@@ -51,12 +52,13 @@ void DrawWaveform(std::span<const CoefPair> table, std::span<const HarmonicLine>
     const int last = std::min(upper, highest);
 
     int previousX = kWaveLeft;
-    int previousY = 0;
+    Pixel previousY;
     for (int j = 0; j <= kWaveWidth; ++j) {
-        const int y = WaveformRow(waveformSample(j, first, last, table, lines));
+        const Pixel y = WaveformRow(waveformSample(j, first, last, table, lines));
         if (j == 0)
             previousY = y;
-        DrawLine(previousX, previousY, kWaveLeft + j, y);
+        if (previousY && y)
+            DrawLine(previousX, *previousY, kWaveLeft + j, *y);
         previousX = kWaveLeft + j;
         previousY = y;
     }

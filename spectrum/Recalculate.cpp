@@ -93,8 +93,10 @@ void Recalculate() {
         HarmonicLine& line = lines[static_cast<std::size_t>(k)];
         line = {Amplitude(entry.b, entry.a), Phase(entry.b, entry.a)};
         const double f = harmonicFrequency(k, timing.T);
-        DrawAmplitudeLine(PlotGeometry::AmplitudeSteps(line.amplitude), f, fmax);
-        DrawPhaseLine(PlotGeometry::PhasePixels(line.phase), f, fmax);
+        if (const auto h = PlotGeometry::AmplitudeSteps(line.amplitude))
+            DrawAmplitudeLine(*h, f, fmax);
+        if (const auto p = PlotGeometry::PhasePixels(line.phase))
+            DrawPhaseLine(*p, f, fmax);
         ListHarmonic(k, line.amplitude, line.phase);
     }
 

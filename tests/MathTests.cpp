@@ -180,7 +180,11 @@ TEST(Pixels, ConversionsTruncateTowardZeroAndStayDefined) {
     EXPECT_EQ(ToPixel(1e300L), kFarPixel);
     EXPECT_EQ(ToPixel(-1e300L), -kFarPixel);
     EXPECT_EQ(ToPixel(std::numeric_limits<long double>::infinity()), kFarPixel);
-    EXPECT_EQ(std::abs(ToPixel(std::numeric_limits<long double>::quiet_NaN())), kFarPixel);
+    EXPECT_EQ(ToPixel(std::numeric_limits<long double>::quiet_NaN()), std::nullopt);
+    EXPECT_EQ(WaveformRow(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
+    EXPECT_EQ(AmplitudeTop(-1'000'000), kFarPixel);
+    EXPECT_EQ(PhaseTop(std::numeric_limits<int>::max()), -kFarPixel);
+    EXPECT_EQ(PhaseTop(std::numeric_limits<int>::min()), kFarPixel);
     EXPECT_EQ(TruncateToInt(-29.95L), -29);
     EXPECT_EQ(TruncateToInt(1e12L), std::numeric_limits<int>::max());
     EXPECT_EQ(TruncateToInt(-1e12L), std::numeric_limits<int>::min());

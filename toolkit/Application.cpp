@@ -57,8 +57,6 @@ void TApplication::Shutdown() {
 void TApplication::Initialize(int& argc, char** argv) {
     if (QApplication::instance() == nullptr)
         m_qtApplication = std::make_unique<QApplication>(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tovenal"));
-    QApplication::setDesktopFileName(QStringLiteral("tovenal"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(windowPalette());
     QApplication::setFont(windowFont());
