@@ -170,13 +170,13 @@ TEST_F(EndToEnd, PictureFollowsTypedInputAndExitEndsTheProgram) {
     click(900, 560);
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
 TEST_F(EndToEnd, CloseBoxEndsTheProgramWithExitCodeZero) {
     sendCloseRequest(window);
     ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
 } // namespace

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix, validates the desktop entry and the AppStream metadata,
+# and builds the Debian package and checks what it holds.
+#   check_install.sh SOURCE_DIR BUILD_DIR
+set -euo pipefail
+source_dir=$1
+build_dir=$2
+skip=77
+for tool in desktop-file-validate appstreamcli dpkg-deb cpack; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIPPED: $tool is not installed (scripts/setup installs it)"
+        exit $skip
+    fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/usr" >/dev/null
+for file in bin/tovenal \
+            share/applications/org.tovenal.Tovenal.desktop \
+            share/metainfo/org.tovenal.Tovenal.metainfo.xml \
+            share/icons/hicolor/32x32/apps/org.tovenal.Tovenal.png \
+            share/icons/hicolor/scalable/apps/org.tovenal.Tovenal.svg; do
+    [[ -e "$work/usr/$file" ]] || { echo "not installed: $file"; exit 1; }
+done
+[[ -x "$work/usr/bin/tovenal" ]] || { echo "bin/tovenal is not executable"; exit 1; }
+grep -qx 'Name=Tovenal импульсов' "$work/usr/share/applications/org.tovenal.Tovenal.desktop"
+grep -qx 'Categories=Education;Science;Physics;' "$work/usr/share/applications/org.tovenal.Tovenal.desktop"
+
+desktop-file-validate "$work/usr/share/applications/org.tovenal.Tovenal.desktop"
+appstreamcli validate --no-net "$work/usr/share/metainfo/org.tovenal.Tovenal.metainfo.xml"
+
+# The Debian package: contents and dependencies.
+(cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null)
+package=$(ls "$work"/package/*.deb)
+contents=$(dpkg-deb -c "$package")
+for file in ./usr/bin/tovenal ./usr/share/applications/org.tovenal.Tovenal.desktop \
+            ./usr/share/icons/hicolor/32x32/apps/org.tovenal.Tovenal.png; do
+    grep -q " $file\$" <<<"$contents" || { echo "not in the package: $file"; exit 1; }
+done
+dpkg-deb -f "$package" Depends | grep -q libqt6widgets6
+echo "installed, validated and packaged: $(basename "$package")"
