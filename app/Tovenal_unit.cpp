@@ -22,6 +22,7 @@ TNotifyEvent bind(TForm1* form, Handler handler) {
 
 TForm1::TForm1(TObject* owner) : TForm(owner, 988, 606) {
     buildControls();
+    nameControlsForScreenReaders();
     Loaded();
     UpdatePeriod();
 }
@@ -136,6 +137,32 @@ void TForm1::buildControls() {
         RadioButton1, RadioButton2, Edit11, Edit12,   Edit13,   Edit14};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
+}
+
+// Each field is announced with the captions that stand beside it on the window.
+void TForm1::nameControlsForScreenReaders() {
+    TEdit* const segments[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
+    for (int n = 1; n <= 8; ++n) {
+        const QString kind = n % 2 == 1 ? QStringLiteral("1") : QStringLiteral("0");
+        segments[n - 1]->SetAccessibleName(
+            QStringLiteral("Множители времяни, отрезок %1 (вид посылки %2)").arg(n).arg(kind));
+    }
+    Edit9->SetAccessibleName(QStringLiteral("Время единичного импульса, мкс"));
+    Edit10->SetAccessibleName(QStringLiteral("Количество гармоник"));
+    Edit11->SetAccessibleName(QStringLiteral("Диапазон частот с, кГц"));
+    Edit12->SetAccessibleName(QStringLiteral("Диапазон частот по, кГц"));
+    Edit13->SetAccessibleName(QStringLiteral("Диапазон гармоник с"));
+    Edit14->SetAccessibleName(QStringLiteral("Диапазон гармоник по"));
+    ListBox1->SetAccessibleName(QStringLiteral("Амплитуды, мВ"));
+    ListBox2->SetAccessibleName(QStringLiteral("Фазы"));
+    CheckBox1->SetAccessibleName(QStringLiteral("Показывать все"));
+    CheckBox2->SetAccessibleName(QStringLiteral("залить"));
+    CheckBox3->SetAccessibleName(QStringLiteral("Огибающая"));
+    RadioButton1->SetAccessibleName(QStringLiteral("Диапазон частот"));
+    RadioButton2->SetAccessibleName(QStringLiteral("Диапазон гармоник"));
+    Button2->SetAccessibleName(QStringLiteral("Выход"));
+    l_period->SetAccessibleName(QStringLiteral("Период посылки, мкс"));
+    f1->SetAccessibleName(QStringLiteral("f1, кГц"));
 }
 
 void TForm1::activate(TObject* /*Sender*/) {

@@ -75,6 +75,7 @@ public:
 
 private:
     void buildControls();
+    void nameControlsForScreenReaders();
 };
 
 extern TForm1* Form1;

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
@@ -300,4 +302,52 @@ TEST_F(WindowTest, FirstPassFillsTheListsAndTheFrequency) {
     EXPECT_EQ(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(),
               13);
     EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(WindowTest, ScreenReadersAnnounceEveryInputByItsCaptions) {
+    const auto announced = [](const TControl* control) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control->widget());
+        return face ? face->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(announced(Form1->Edit9), "Время единичного импульса, мкс");
+    EXPECT_EQ(announced(Form1->Edit10), "Количество гармоник");
+    EXPECT_EQ(announced(Form1->Edit13), "Диапазон гармоник с");
+    EXPECT_EQ(announced(Form1->Edit14), "Диапазон гармоник по");
+    EXPECT_EQ(announced(Form1->Edit1), "Множители времяни, отрезок 1 (вид посылки 1)");
+    EXPECT_EQ(announced(Form1->Edit8), "Множители времяни, отрезок 8 (вид посылки 0)");
+    EXPECT_EQ(announced(Form1->ListBox1), "Амплитуды, мВ");
+    EXPECT_EQ(announced(Form1->CheckBox3), "Огибающая");
+    EXPECT_EQ(announced(Form1->RadioButton2), "Диапазон гармоник");
+    const TControl* const inputs[] = {
+        Form1->Edit1,        Form1->Edit2,     Form1->Edit3,     Form1->Edit4,
+        Form1->Edit5,        Form1->Edit6,     Form1->Edit7,     Form1->Edit8,
+        Form1->Edit9,        Form1->Edit10,    Form1->Edit11,    Form1->Edit12,
+        Form1->Edit13,       Form1->Edit14,    Form1->ListBox1,  Form1->ListBox2,
+        Form1->CheckBox1,    Form1->CheckBox2, Form1->CheckBox3, Form1->RadioButton1,
+        Form1->RadioButton2, Form1->Button2};
+    QStringList names;
+    for (const TControl* input : inputs)
+        names << announced(input);
+    EXPECT_FALSE(names.contains(QString()));
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size()) << "names repeat";
+}
+
+TEST_F(WindowTest, FrequencyRangeRowIsGreyed) {
+    Form1->Show();
+    const auto captionInk = [](const TControl* control) {
+        const QImage shot = control->widget()->grab().toImage();
+        int black = 0;
+        int other = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 20; x < shot.width(); ++x) {
+                const QRgb pixel = shot.pixel(x, y) & 0xffffffu;
+                black += pixel == 0;
+                other += pixel != 0 && qGray(pixel) < 200;
+            }
+        return std::pair(black, other);
+    };
+    const auto [greyedBlack, greyedInk] = captionInk(Form1->RadioButton1);
+    EXPECT_EQ(greyedBlack, 0);
+    EXPECT_GT(greyedInk, 20);
+    EXPECT_GT(captionInk(Form1->RadioButton2).first, 20);
 }

@@ -29,10 +29,13 @@ QPalette windowPalette() {
     const QColor buttonFace(240, 240, 240);
     palette.setColor(QPalette::Window, buttonFace);
     palette.setColor(QPalette::Button, buttonFace);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Base, Qt::white);
+    // Text is black while a control is usable; disabled controls keep the style's grey.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+        palette.setColor(group, QPalette::Text, Qt::black);
+        palette.setColor(group, QPalette::Base, Qt::white);
+    }
     return palette;
 }
 
@@ -55,8 +58,12 @@ void TApplication::Shutdown() {
 }
 
 void TApplication::Initialize(int& argc, char** argv) {
-    if (QApplication::instance() == nullptr)
+    if (QApplication::instance() == nullptr) {
+        // Whole scale factors only: the picture is scaled by whole pixels.
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::Round);
         m_qtApplication = std::make_unique<QApplication>(argc, argv);
+    }
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(windowPalette());
     QApplication::setFont(windowFont());

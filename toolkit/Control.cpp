@@ -25,3 +25,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 bool TControl::eventsEnabled() const {
     return m_form == nullptr || !m_form->IsLoading();
 }
+
+void TControl::SetAccessibleName(const QString& name) {
+    m_widget->setAccessibleName(name);
+}

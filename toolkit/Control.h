@@ -19,6 +19,8 @@ public:
     virtual void Refresh();
 
     void SetBounds(int left, int top, int width, int height);
+    // The name a screen reader announces for the control.
+    void SetAccessibleName(const QString& name);
     QWidget* widget() const { return m_widget; }
     TForm* form() const { return m_form; }
 

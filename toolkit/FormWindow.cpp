@@ -19,7 +19,10 @@ bool FormWindow::event(QEvent* event) {
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
+    // On a high-density screen every canvas pixel becomes a whole block of device pixels, never a
+    // blend of its neighbours, so the one-pixel lines stay sharp.
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), m_canvas->image(), event->rect());
     m_canvas->markPresented();
 }
