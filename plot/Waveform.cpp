@@ -22,27 +22,6 @@ void DrawSegmentMarkers(double T, const std::array<double, 7>& t) {
     }
 }
 
-namespace {
-
-// The partial Fourier sum at sample j of 400, over harmonics first ... last.
-double waveformSample(int j, int first, int last, std::span<const CoefPair> table,
-                      std::span<const HarmonicLine> lines) {
-    double sum = 0.0;
-    for (int m = first; m <= last; ++m) {
-        const auto index = static_cast<std::size_t>(m);
-        if (m == 0) {
-            sum = table[0].a;
-            continue;
-        }
-        const double angle =
-            static_cast<double>(lines[index].phase + 2 * Extended(kPi) * m * j * 0.0025);
-        sum = static_cast<double>(sum + Extended(lines[index].amplitude) * std::sin(angle));
-    }
-    return sum;
-}
-
-} // namespace
-
 void DrawWaveform(std::span<const CoefPair> table, std::span<const HarmonicLine> lines) {
     const int lower = StrToInt(Form1->Edit13->GetText());
     const int upper = StrToInt(Form1->Edit14->GetText());
@@ -51,10 +30,11 @@ void DrawWaveform(std::span<const CoefPair> table, std::span<const HarmonicLine>
     const int first = std::max(lower, 0);
     const int last = std::min(upper, highest);
 
+    const auto samples = SynthesisedWaveform(first, last, table, lines);
     int previousX = kWaveLeft;
     Pixel previousY;
     for (int j = 0; j <= kWaveWidth; ++j) {
-        const Pixel y = WaveformRow(waveformSample(j, first, last, table, lines));
+        const Pixel y = WaveformRow(samples[static_cast<std::size_t>(j)]);
         if (j == 0)
             previousY = y;
         if (previousY && y)

@@ -128,3 +128,29 @@ CoefPair EnvelopePoint(int i, const PacketTiming& timing, double S) {
     return {toDouble(Extended(sineSum) * (2 * Extended(S)) / scale),
             toDouble(Extended(cosineSum) * (2 * Extended(S)) / scale)};
 }
+
+std::array<double, kWaveformSamples> SynthesisedWaveform(int first, int last,
+                                                         std::span<const CoefPair> table,
+                                                         std::span<const HarmonicLine> lines) {
+    // Harmonic by harmonic over all samples: every sample still adds its terms in increasing m,
+    // but the 401 sums no longer wait for one another, and the extended arithmetic runs in loops
+    // of its own, between the library calls rather than across them.
+    std::array<double, kWaveformSamples> samples{};
+    std::array<double, kWaveformSamples> terms{};
+    for (int m = first; m <= last; ++m) {
+        if (m == 0) {
+            samples.fill(table[0].a);
+            continue;
+        }
+        const HarmonicLine& line = lines[static_cast<std::size_t>(m)];
+        const Extended turn = 2 * Extended(kPi) * m;
+        for (int j = 0; j < kWaveformSamples; ++j)
+            terms[static_cast<std::size_t>(j)] = toDouble(line.phase + turn * j * 0.0025);
+        for (double& term : terms)
+            term = std::sin(term);
+        const Extended amplitude = line.amplitude;
+        for (std::size_t j = 0; j < samples.size(); ++j)
+            samples[j] = toDouble(samples[j] + amplitude * terms[j]);
+    }
+    return samples;
+}

@@ -85,3 +85,12 @@ void FillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timi
 // The envelope's sine and cosine parts at point i (1 ... 400): the coefficient formula at the
 // fractional harmonic number i N / 400.
 CoefPair EnvelopePoint(int i, const PacketTiming& timing, double S);
+
+// One period rebuilt from harmonics first ... last at 401 samples: sample j lies at the fraction
+// j / 400 of the period and is the mean value for harmonic 0 plus A sin(phase + 2 pi m j / 400)
+// for each other harmonic m, added in increasing m. lines holds the amplitude and phase of each
+// harmonic, table its coefficients; first and last must lie within both.
+inline constexpr int kWaveformSamples = 401;
+std::array<double, kWaveformSamples> SynthesisedWaveform(int first, int last,
+                                                         std::span<const CoefPair> table,
+                                                         std::span<const HarmonicLine> lines);

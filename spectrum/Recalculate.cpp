@@ -6,6 +6,7 @@
 #include "PixelMath.h"
 #include "SpectrumLines.h"
 #include "Tovenal_unit.h"
+#include "VectorState.h"
 #include "Waveform.h"
 
 #include <vector>
@@ -83,6 +84,7 @@ void Recalculate() {
 
     DrawAxes(fmax);
     ClearLists();
+    ClearUpperVectorState();
     if (Form1->CheckBox3->GetChecked())
         drawEnvelope(timing, S);
 
@@ -101,5 +103,6 @@ void Recalculate() {
     }
 
     DrawSegmentMarkers(timing.T, timing.t);
+    ClearUpperVectorState(); // the listing has run Qt code since
     DrawWaveform(std::span(table).first(static_cast<std::size_t>(N) + 1), lines);
 }

@@ -173,3 +173,24 @@ TEST_F(WindowTest, PictureSurvivesBeingExposedAgain) {
     EXPECT_EQ(before.pixel(70, 150), after.pixel(70, 150));
     EXPECT_EQ(after.pixel(70, 150) & 0xffffffu, kAmplitudeStemPixel);
 }
+
+TEST_F(WindowTest, OneRepaintPerKeystrokeWhateverTheNestedPasses) {
+    // Counts the window's paint events.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    Form1->Show();
+    QTest::qWait(50);
+    Form1->widget()->installEventFilter(&counter);
+
+    // A new count runs its own pass and the passes of the range it resets.
+    const auto passes = PassCount();
+    typeOver(Form1->Edit10, "7");
+    QCoreApplication::processEvents();
+    EXPECT_GE(PassCount() - passes, 2u);
+    EXPECT_EQ(counter.paints, 1);
+}

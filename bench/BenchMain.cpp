@@ -1,0 +1,66 @@
+// Runs the benchmarks, measures start-up and memory against a bare Qt window, and ends with the
+// figures a script reads.
+#include "Application.h"
+#include "Conversions.h"
+#include "StartupMeasure.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+// Keeps the mean real time of every benchmark, in microseconds.
+class FigureReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration)
+                continue;
+            microseconds[run.benchmark_name()] =
+                run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            for (const auto& [name, counter] : run.counters)
+                counters[run.benchmark_name() + ":" + name] = counter.value;
+        }
+    }
+
+    std::map<std::string, double> microseconds;
+    std::map<std::string, double> counters;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    Application->Initialize(argc, argv);
+    SetDecimalSeparator(u'.');
+
+    FigureReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    Application->Shutdown();
+
+    const StartupFigures startup = MeasureStartup(TOVENAL_STARTUP_PROBE, TOVENAL_BARE_QT, 15);
+    std::printf(
+        "\nstart-up to first picture on %s: %.1f ms (bare Qt window %.1f ms), median of %d\n",
+        startup.platform, startup.programMs, startup.bareMs, startup.runs);
+    std::printf("peak resident memory: %.1f MB (bare Qt window %.1f MB)\n", startup.programMb,
+                startup.bareMb);
+
+    const auto& us = reporter.microseconds;
+    const auto at = [&us](const std::string& name) {
+        const auto found = us.find(name);
+        return found == us.end() ? 0.0 : found->second;
+    };
+    std::printf("passes per keystroke N=200: %.0f\n",
+                reporter.counters["BM_KeystrokeToCount200:passes"]);
+    std::printf("maths/floor ratio: %.3f\n", at("BM_PassMaths") / at("BM_PassMathsFloor"));
+    std::printf("pass N=200 ms: %.3f\n", at("BM_Pass/N:200/envelope:0") / 1000);
+    std::printf("keystroke N=200 ms: %.3f\n", at("BM_KeystrokeToCount200") / 1000);
+    std::printf("startup/bare-qt ratio: %.3f\n", startup.programMs / startup.bareMs);
+    std::printf("memory/bare-qt ratio: %.3f\n", startup.programMb / startup.bareMb);
+    return 0;
+}
