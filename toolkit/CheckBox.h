@@ -1,23 +1,19 @@
 #pragma once
 
-#include "Control.h"
+#include "ButtonControl.h"
 
 class QCheckBox;
 
 // A check box. Toggling it, by a click or by setting the other state from the program, raises
 // OnClick at once; setting the state it already has raises nothing.
-class TCheckBox : public TControl {
+class TCheckBox : public TButtonControl {
 public:
     explicit TCheckBox(TForm* form);
 
-    QString GetText() const override;
-    void SetText(const QString& text) override;
-    bool GetChecked() const;
-    void SetChecked(bool checked);
+    bool GetChecked() const { return checked(); }
+    void SetChecked(bool state) { setChecked(state); }
 
     QCheckBox* checkBox() const { return m_box; }
-
-    TNotifyEvent OnClick;
 
 private:
     TCheckBox(TForm* form, QCheckBox* box);
