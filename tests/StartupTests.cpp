@@ -3,7 +3,9 @@
 
 #include "Application.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
