@@ -19,8 +19,10 @@ TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
 }
 
 TForm::~TForm() {
-    m_controls.clear();
+    // The widgets go first, with their connections, so that no signal reaches a control object
+    // that is already gone.
     delete m_window;
+    m_controls.clear();
 }
 
 QString TForm::GetText() const {
