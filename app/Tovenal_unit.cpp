@@ -1,6 +1,6 @@
 #include "Tovenal_unit.h"
 
-#include "Recalculate.h"
+#include "WindowFont.h"
 
 #include <QFont>
 #include <QIcon>
@@ -58,7 +58,7 @@ void TForm1::buildControls() {
     Label13 = label(848, 8, 31, 13, "Фазы");
 
     // l_period has a font of its own: 16 pixels, navy.
-    QFont periodFont = TApplication::windowFont();
+    QFont periodFont = windowFont();
     periodFont.setPixelSize(16);
     l_period->label()->setFont(periodFont);
     QPalette periodPalette = l_period->label()->palette();
@@ -141,10 +141,10 @@ void TForm1::buildControls() {
 
 // Each field is announced with the captions that stand beside it on the window.
 void TForm1::nameControlsForScreenReaders() {
-    TEdit* const segments[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
+    const auto segments = segmentFields();
     for (int n = 1; n <= 8; ++n) {
         const QString kind = n % 2 == 1 ? QStringLiteral("1") : QStringLiteral("0");
-        segments[n - 1]->SetAccessibleName(
+        segments[static_cast<std::size_t>(n - 1)]->SetAccessibleName(
             QStringLiteral("Множители времяни, отрезок %1 (вид посылки %2)").arg(n).arg(kind));
     }
     Edit9->SetAccessibleName(QStringLiteral("Время единичного импульса, мкс"));
@@ -165,10 +165,14 @@ void TForm1::nameControlsForScreenReaders() {
     f1->SetAccessibleName(QStringLiteral("f1, кГц"));
 }
 
+std::array<TEdit*, 8> TForm1::segmentFields() const {
+    return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
+}
+
 void TForm1::activate(TObject* /*Sender*/) {
     Recalculate();
 }
 
 void TForm1::Button2Click(TObject* /*Sender*/) {
-    Form1->Close();
+    Close();
 }

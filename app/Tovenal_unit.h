@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Pass.h"
 #include "Vcl.h"
+
+#include <array>
 
 // The main window: every control at its design position and default, wired to its handler.
 class TForm1 : public TForm {
@@ -72,10 +75,24 @@ public:
 
     // Writes the period of the packet into l_period.
     void UpdatePeriod();
+    // The recalculation pass: reads every input afresh, computes the spectrum and shows f1, the
+    // whole picture and both lists.
+    void Recalculate();
+
+    // The eight segment fields Edit1 ... Edit8, in the order of the packet.
+    std::array<TEdit*, 8> segmentFields() const;
+    // How many passes have started since the window was built.
+    unsigned long long passCount() const { return m_passes; }
 
 private:
     void buildControls();
     void nameControlsForScreenReaders();
+    spectrum::PassInput readInputs() const;
+    void correctField(TEdit* field);
+    void correctNonZeroField(TEdit* field);
+    void enableRangeFields();
+
+    unsigned long long m_passes = 0;
 };
 
 extern TForm1* Form1;

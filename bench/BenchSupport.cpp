@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+using namespace spectrum;
 using Extended = long double;
 
 double WaveformSum(std::span<const CoefPair> table, std::span<const HarmonicLine> lines, int first,
                    int last) {
     double sum = 0;
-    for (const double sample : SynthesisedWaveform(first, last, table, lines))
+    for (const double sample : synthesisedWaveform(first, last, table, lines))
         sum += sample;
     return sum;
 }
@@ -37,12 +38,12 @@ LibraryCalls RecordLibraryCalls(const PacketTiming& timing, double S, int N,
             calls.m_cos.push_back(angle);
             calls.m_sin.push_back(angle);
         }
-        const CoefPair point = EnvelopePoint(i, timing, S);
+        const CoefPair point = envelopePoint(i, timing, S);
         calls.m_sqrt.push_back(
             static_cast<double>(Extended(point.a) * point.a + Extended(point.b) * point.b));
     }
     std::vector<CoefPair> table(static_cast<std::size_t>(N) + 2);
-    FillCoefficients(table, N, timing);
+    fillCoefficients(table, N, timing);
     for (const Pulse& pulse : pulses) {
         for (int k = 1; k <= N; ++k) {
             calls.m_sin.push_back(

@@ -7,8 +7,8 @@
 #include <vector>
 
 // The waveform of the pass: samples 0 ... 400 over harmonics first ... last, summed.
-double WaveformSum(std::span<const CoefPair> table, std::span<const HarmonicLine> lines, int first,
-                   int last);
+double WaveformSum(std::span<const spectrum::CoefPair> table,
+                   std::span<const spectrum::HarmonicLine> lines, int first, int last);
 
 // The library calls one pass's maths makes, with their arguments, replayed with nothing else: the
 // floor that the maths cannot go below.
@@ -20,8 +20,8 @@ public:
     }
 
 private:
-    friend LibraryCalls RecordLibraryCalls(const PacketTiming& timing, double S, int N,
-                                           std::span<const HarmonicLine> lines);
+    friend LibraryCalls RecordLibraryCalls(const spectrum::PacketTiming& timing, double S, int N,
+                                           std::span<const spectrum::HarmonicLine> lines);
     std::vector<double> m_sin;
     std::vector<double> m_cos;
     std::vector<double> m_sqrt;
@@ -30,5 +30,5 @@ private:
 
 // Records the calls of the envelope (400 points), the table fill and its amplitudes and phases
 // (harmonics 0 ... N), and the waveform over harmonics 1 ... N.
-LibraryCalls RecordLibraryCalls(const PacketTiming& timing, double S, int N,
-                                std::span<const HarmonicLine> lines);
+LibraryCalls RecordLibraryCalls(const spectrum::PacketTiming& timing, double S, int N,
+                                std::span<const spectrum::HarmonicLine> lines);

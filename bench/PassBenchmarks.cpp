@@ -3,7 +3,6 @@
 #include "BenchSupport.h"
 #include "Coefficients.h"
 #include "EventDispatch.h"
-#include "Recalculate.h"
 #include "Tovenal_unit.h"
 #include "VectorState.h"
 
@@ -15,6 +14,8 @@
 
 #include <cmath>
 #include <vector>
+
+using namespace spectrum;
 
 namespace {
 
@@ -36,13 +37,13 @@ void prepareWindow(int N, Envelope envelope) {
     const QSignalBlocker blockEnvelope(Form1->CheckBox3->checkBox());
     Form1->CheckBox2->SetChecked(envelope == Envelope::Filled);
     Form1->CheckBox3->SetChecked(envelope != Envelope::Off);
-    Recalculate();
+    Form1->Recalculate();
 }
 
 void BM_Pass(benchmark::State& state) {
     prepareWindow(static_cast<int>(state.range(0)), static_cast<Envelope>(state.range(1)));
     for (auto _ : state)
-        Recalculate();
+        Form1->Recalculate();
     state.SetLabel(state.range(1) == 0   ? "envelope filled"
                    : state.range(1) == 1 ? "envelope curve"
                                          : "envelope off");
@@ -55,8 +56,8 @@ BENCHMARK(BM_Pass)
 // The packet of the window's start, at N = 200 with the range 1 ... 200.
 struct MathsInput {
     int N = 200;
-    PacketTiming timing = ComputeTiming({300, 100, {1, 0, 0, 0, 0, 0, 0}});
-    double S = EnvelopeScale(200, 0.0003);
+    PacketTiming timing = computeTiming({300, 100, {1, 0, 0, 0, 0, 0, 0}});
+    double S = envelopeScale(200, 0.0003);
 };
 
 // Everything the pass computes with sin, cos, atan2 and sqrt: table, amplitudes and phases,
@@ -65,10 +66,10 @@ double passMaths(const MathsInput& input, std::vector<CoefPair>& table,
                  std::vector<HarmonicLine>& lines) {
     double sink = 0;
     for (int i = 1; i <= 400; ++i) {
-        const CoefPair point = EnvelopePoint(i, input.timing, input.S);
+        const CoefPair point = envelopePoint(i, input.timing, input.S);
         sink += Amplitude(point.b, point.a);
     }
-    FillCoefficients(table, input.N, input.timing);
+    fillCoefficients(table, input.N, input.timing);
     for (int k = 0; k <= input.N; ++k)
         lines[static_cast<std::size_t>(k)] = {Amplitude(table[k].b, table[k].a),
                                               Phase(table[k].b, table[k].a)};
@@ -80,7 +81,7 @@ void BM_PassMaths(benchmark::State& state) {
     const MathsInput input;
     std::vector<CoefPair> table(input.N + 2);
     std::vector<HarmonicLine> lines(input.N + 1);
-    ClearUpperVectorState();
+    clearUpperVectorState();
     for (auto _ : state)
         benchmark::DoNotOptimize(passMaths(input, table, lines));
 }
@@ -92,7 +93,7 @@ void BM_PassMathsFloor(benchmark::State& state) {
     std::vector<HarmonicLine> lines(input.N + 1);
     passMaths(input, table, lines);
     const LibraryCalls calls = RecordLibraryCalls(input.timing, input.S, input.N, lines);
-    ClearUpperVectorState();
+    clearUpperVectorState();
     for (auto _ : state)
         benchmark::DoNotOptimize(calls.replay());
     state.counters["calls"] = static_cast<double>(calls.count());
@@ -107,10 +108,10 @@ void BM_KeystrokeToCount200(benchmark::State& state) {
     QLineEdit* count = Form1->Edit10->lineEdit();
     unsigned long long passes = 0;
     for (auto _ : state) {
-        const auto before = PassCount();
+        const auto before = Form1->passCount();
         QTest::keyClick(count, Qt::Key_0);
         QCoreApplication::processEvents();
-        passes = PassCount() - before;
+        passes = Form1->passCount() - before;
         state.PauseTiming();
         count->setCursorPosition(3);
         QTest::keyClick(count, Qt::Key_Backspace);

@@ -1,21 +1,21 @@
 #pragma once
 
+#include "Canvas.h"
+#include "Colors.h"
+
 #include <QString>
 
-#include "Canvas.h"
+// The drawing primitives and the empty panels, on any canvas.
 
-// The drawing primitives and the empty panels, all on the canvas of Form1.
+// A line from (x1, y1) to (x2, y2) in the given colour, start pixel painted, end pixel not. The
+// pen keeps the colour it had before.
+void DrawLine(TCanvas& canvas, int x1, int y1, int x2, int y2, TColor color = PlotColor::kBlack);
+// Text with its top-left corner at (x, y), in the canvas font on an opaque white cell.
+void DrawLabel(TCanvas& canvas, int x, int y, const QString& text);
 
-// A line in the current pen colour, start pixel painted, end pixel not; the pen is black after.
-void DrawLine(int x1, int y1, int x2, int y2);
-// Text with its top-left corner at (x, y), in the window font on an opaque white cell.
-void DrawLabel(int x, int y, const QString& text);
-// Sets the pen colour for the next line.
-void SetPenColor(TColor color);
-
-// Wipes the window and draws both panels: frames, grids, axes, arrowheads, labels and the
-// frequency scale for fmax hertz at x = 450. Reads the harmonic count from Edit10.
-void DrawAxes(double fmax);
-// Wipes the window and draws both panels with no frequency grid and no scale numbers: the
-// picture of a packet that cannot be computed.
-void DrawEmptyPanels();
+// Wipes the canvas and draws both panels: frames, grids, axes, arrowheads, labels and the
+// frequency scale of N harmonics with fmax hertz at x = 450.
+void DrawAxes(TCanvas& canvas, int N, double fmax);
+// Wipes the canvas and draws both panels with no frequency grid and no scale numbers: the picture
+// of a packet that cannot be computed.
+void DrawEmptyPanels(TCanvas& canvas);

@@ -1,12 +1,13 @@
 #include "PixelMath.h"
 
 #include <cmath>
+#include <cstdint>
 
-namespace PlotGeometry {
+namespace plot {
 
 using Extended = long double;
 
-Pixel ToPixel(Extended value) {
+Pixel toPixel(Extended value) {
     if (std::isnan(value))
         return std::nullopt;
     if (value >= kFarPixel)
@@ -16,7 +17,7 @@ Pixel ToPixel(Extended value) {
     return static_cast<int>(value);
 }
 
-int GridDivisions(int N) {
+int gridDivisions(int N) {
     std::int64_t n = N;
     if (n >= 150)
         n = n * 2 / 15;
@@ -27,11 +28,11 @@ int GridDivisions(int N) {
     return static_cast<int>(n);
 }
 
-int GridColumn(int k, int n) {
+int gridColumn(int k, int n) {
     return kSpectrumLeft + static_cast<int>(std::int64_t{kSpectrumWidth} * k / n);
 }
 
-Pixel HarmonicColumn(double f, double fmax) {
+Pixel harmonicColumn(double f, double fmax) {
     const Extended offset = Extended(kSpectrumWidth) * f / fmax;
     // f and fmax are k / T and N / T rounded to doubles, so their quotient may fall a few units in
     // the last place below the whole column 400 k / N; the nearest whole column is then the
@@ -39,35 +40,35 @@ Pixel HarmonicColumn(double f, double fmax) {
     const Extended nearest = std::round(offset);
     const Extended snapped =
         std::fabs(offset - nearest) <= 1e-9L * std::fabs(nearest) ? nearest : offset;
-    return ToPixel(snapped + kSpectrumLeft);
+    return toPixel(snapped + kSpectrumLeft);
 }
 
-Pixel AmplitudeSteps(double amplitude) {
-    return ToPixel(Extended(amplitude) * 100);
+Pixel amplitudeSteps(double amplitude) {
+    return toPixel(Extended(amplitude) * 100);
 }
 
-Pixel PhasePixels(double phase) {
-    return ToPixel(Extended(phase) * 32);
+Pixel phasePixels(double phase) {
+    return toPixel(Extended(phase) * 32);
 }
 
-int AmplitudeTop(int h) {
-    return *ToPixel(kAmplitudeZero - 2 * Extended(h));
+int amplitudeTop(int h) {
+    return *toPixel(kAmplitudeZero - 2 * Extended(h));
 }
 
-int PhaseTop(int p) {
-    return *ToPixel(kPhaseZero - Extended(p));
+int phaseTop(int p) {
+    return *toPixel(kPhaseZero - Extended(p));
 }
 
-Pixel EnvelopeRow(double magnitude) {
-    return ToPixel(kAmplitudeZero - 200 * Extended(magnitude));
+Pixel envelopeRow(double magnitude) {
+    return toPixel(kAmplitudeZero - 200 * Extended(magnitude));
 }
 
-Pixel MarkerColumn(Extended boundary, double T) {
-    return ToPixel(kWaveWidth * boundary / T + kWaveLeft);
+Pixel markerColumn(Extended boundary, double T) {
+    return toPixel(kWaveWidth * boundary / T + kWaveLeft);
 }
 
-Pixel WaveformRow(double volts) {
-    return ToPixel(kWaveZero - 100 * Extended(volts));
+Pixel waveformRow(double volts) {
+    return toPixel(kWaveZero - 100 * Extended(volts));
 }
 
-} // namespace PlotGeometry
+} // namespace plot

@@ -3,40 +3,38 @@
 #include "Colors.h"
 #include "Drawing.h"
 #include "PixelMath.h"
-#include "Tovenal_unit.h"
 
-using namespace PlotGeometry;
+using namespace plot;
 
 namespace {
 
 // Stem from two pixels below the zero line to the top, then the five-pixel red cap.
-void drawStem(TColor color, int x, int zeroRow, int top) {
-    SetPenColor(color);
-    DrawLine(x, zeroRow + 2, x, top);
-    SetPenColor(PlotColor::kCap);
-    DrawLine(x - 2, top, x + 3, top);
+void drawStem(TCanvas& canvas, TColor color, int x, int zeroRow, int top) {
+    DrawLine(canvas, x, zeroRow + 2, x, top, color);
+    DrawLine(canvas, x - 2, top, x + 3, top, PlotColor::kCap);
 }
 
 } // namespace
 
-void DrawAmplitudeLine(int h, double f, double fmax) {
-    if (const Pixel x = HarmonicColumn(f, fmax))
-        drawStem(PlotColor::kAmplitudeStem, *x, kAmplitudeZero, AmplitudeTop(h));
+void DrawAmplitudeLine(TCanvas& canvas, int h, double f, double fmax) {
+    if (const Pixel x = harmonicColumn(f, fmax))
+        drawStem(canvas, PlotColor::kAmplitudeStem, *x, kAmplitudeZero, amplitudeTop(h));
 }
 
-void DrawPhaseLine(int p, double f, double fmax) {
-    if (const Pixel x = HarmonicColumn(f, fmax))
-        drawStem(PlotColor::kPhaseStem, *x, kPhaseZero, PhaseTop(p));
+void DrawPhaseLine(TCanvas& canvas, int p, double f, double fmax) {
+    if (const Pixel x = harmonicColumn(f, fmax))
+        drawStem(canvas, PlotColor::kPhaseStem, *x, kPhaseZero, phaseTop(p));
 }
 
-void DrawEnvelopePoint(int i, double magnitude, int previousIndex, double previousMagnitude) {
-    const int x = kSpectrumLeft + i;
-    const bool filled = Form1->CheckBox2->GetChecked();
-    const int otherX = filled ? x : kSpectrumLeft + previousIndex;
-    const Pixel otherRow = filled ? Pixel(kAmplitudeZero) : EnvelopeRow(previousMagnitude);
-    const Pixel row = EnvelopeRow(magnitude);
-    if (!row || !otherRow)
-        return;
-    SetPenColor(PlotColor::kEnvelope);
-    DrawLine(x, *row, otherX, *otherRow);
+void DrawEnvelope(TCanvas& canvas, std::span<const double> magnitudes, bool filled) {
+    // Point i stands in column 50 + i; the first point of the curve is joined to itself.
+    for (std::size_t n = 0; n < magnitudes.size(); ++n) {
+        const std::size_t previous = n == 0 ? 0 : n - 1;
+        const int x = kSpectrumLeft + static_cast<int>(n) + 1;
+        const int otherX = filled ? x : kSpectrumLeft + static_cast<int>(previous) + 1;
+        const Pixel otherRow = filled ? Pixel(kAmplitudeZero) : envelopeRow(magnitudes[previous]);
+        const Pixel row = envelopeRow(magnitudes[n]);
+        if (row && otherRow)
+            DrawLine(canvas, x, *row, otherX, *otherRow, PlotColor::kEnvelope);
+    }
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Coefficients.h"
+#include "Canvas.h"
 
 #include <array>
 #include <span>
 
 // The waveform panel's content.
 
-// Seven markers at the ends of segments 1 ... 7 of a period of T seconds.
-void DrawSegmentMarkers(double T, const std::array<double, 7>& t);
-// One period rebuilt from the harmonics of the range in Edit13 ... Edit14 that lie within the
-// table (0 ... N); lines holds the amplitude and phase of each harmonic 0 ... N.
-void DrawWaveform(std::span<const CoefPair> table, std::span<const HarmonicLine> lines);
+// Seven markers at the ends of segments 1 ... 7 (seconds into a period of T seconds).
+void DrawSegmentMarkers(TCanvas& canvas, double T, const std::array<long double, 7>& boundaries);
+// The rebuilt period as a polyline, one sample (volts) per pixel column from x = 560.
+void DrawWaveform(TCanvas& canvas, std::span<const double> samples);

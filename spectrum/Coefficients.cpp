@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+namespace spectrum {
 namespace {
 using Extended = long double;
 
@@ -11,29 +12,20 @@ using Extended = long double;
 double toDouble(Extended value) {
     return static_cast<double>(value);
 }
-} // namespace
 
-double Amplitude(double b, double a) {
-    return std::sqrt(toDouble(Extended(a) * a + Extended(b) * b));
-}
-
-double Phase(double b, double a) {
-    return std::atan2(a, b);
-}
-
-double PeriodSeconds(double periodMicroseconds) {
+double periodSeconds(double periodMicroseconds) {
     return toDouble(Extended(periodMicroseconds) * 0.000001);
 }
 
-double UnitTimeSeconds(double unitTimeMicroseconds) {
+double unitTimeSeconds(double unitTimeMicroseconds) {
     return toDouble(Extended(unitTimeMicroseconds) * 0.000001);
 }
 
-double SegmentDuration(double multiplier, double unitTimeMicroseconds) {
+double segmentDuration(double multiplier, double unitTimeMicroseconds) {
     return toDouble(Extended(multiplier) * unitTimeMicroseconds * 0.000001);
 }
 
-std::array<double, 4> PulseCentres(const std::array<double, 7>& t, const std::array<double, 7>& m,
+std::array<double, 4> pulseCentres(const std::array<double, 7>& t, const std::array<double, 7>& m,
                                    double tau) {
     const Extended gap2 = Extended(m[1]) * tau;
     const Extended gap4 = Extended(m[3]) * tau;
@@ -46,29 +38,39 @@ std::array<double, 4> PulseCentres(const std::array<double, 7>& t, const std::ar
     };
 }
 
-double FundamentalKilohertz(double T) {
+} // namespace
+
+double Amplitude(double b, double a) {
+    return std::sqrt(toDouble(Extended(a) * a + Extended(b) * b));
+}
+
+double Phase(double b, double a) {
+    return std::atan2(a, b);
+}
+
+double fundamentalKilohertz(double T) {
     return toDouble(1 / (Extended(T) * 1000));
 }
 
-PacketTiming ComputeTiming(const PacketInput& input) {
+PacketTiming computeTiming(const PacketInput& input) {
     PacketTiming timing;
-    timing.T = PeriodSeconds(input.period);
-    timing.tau = UnitTimeSeconds(input.unitTime);
+    timing.T = periodSeconds(input.period);
+    timing.tau = unitTimeSeconds(input.unitTime);
     for (const int n : {0, 2, 4, 6, 1, 3, 5})
-        timing.t[n] = SegmentDuration(input.multipliers[n], input.unitTime);
-    timing.c = PulseCentres(timing.t, input.multipliers, timing.tau);
+        timing.t[n] = segmentDuration(input.multipliers[n], input.unitTime);
+    timing.c = pulseCentres(timing.t, input.multipliers, timing.tau);
     return timing;
 }
 
-bool IsUsablePeriod(double periodMicroseconds) {
+bool isUsablePeriod(double periodMicroseconds) {
     return periodMicroseconds > 0 && periodMicroseconds <= std::numeric_limits<std::int32_t>::max();
 }
 
-bool IsUsableCount(int N) {
+bool isUsableCount(int N) {
     return N >= 1 && N <= kMaxHarmonics;
 }
 
-int TruncateToInt(long double value) {
+int truncateToInt(long double value) {
     if (std::isnan(value))
         return 0;
     if (value >= std::numeric_limits<int>::max())
@@ -78,15 +80,19 @@ int TruncateToInt(long double value) {
     return static_cast<int>(value);
 }
 
-double HighestFrequency(int N, double T) {
+double highestFrequency(int N, double T) {
     return toDouble(Extended(N) / T);
 }
 
-double EnvelopeScale(int N, double T) {
+double envelopeScale(int N, double T) {
     return toDouble(400 * Extended(T) / N);
 }
 
-void FillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timing) {
+double harmonicFrequency(int k, double T) {
+    return toDouble(Extended(k) / T);
+}
+
+void fillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timing) {
     const double T = timing.T;
     const double pi = kPi;
     bool first = true;
@@ -114,7 +120,15 @@ void FillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timi
     }
 }
 
-CoefPair EnvelopePoint(int i, const PacketTiming& timing, double S) {
+std::array<long double, 7> segmentBoundaries(const PacketTiming& timing) {
+    std::array<Extended, 7> boundaries{};
+    Extended boundary = 0;
+    for (std::size_t k = 0; k < timing.t.size(); ++k)
+        boundaries[k] = boundary += timing.t[k];
+    return boundaries;
+}
+
+CoefPair envelopePoint(int i, const PacketTiming& timing, double S) {
     const double pi = kPi;
     double cosineSum = 0.0;
     double sineSum = 0.0;
@@ -129,7 +143,7 @@ CoefPair EnvelopePoint(int i, const PacketTiming& timing, double S) {
             toDouble(Extended(cosineSum) * (2 * Extended(S)) / scale)};
 }
 
-std::array<double, kWaveformSamples> SynthesisedWaveform(int first, int last,
+std::array<double, kWaveformSamples> synthesisedWaveform(int first, int last,
                                                          std::span<const CoefPair> table,
                                                          std::span<const HarmonicLine> lines) {
     // Harmonic by harmonic over all samples: every sample still adds its terms in increasing m,
@@ -154,3 +168,5 @@ std::array<double, kWaveformSamples> SynthesisedWaveform(int first, int last,
     }
     return samples;
 }
+
+} // namespace spectrum

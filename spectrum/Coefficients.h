@@ -10,7 +10,15 @@
 #include <array>
 #include <span>
 
+namespace spectrum {
+
 inline constexpr double kPi = 3.14;
+// The count field holds at most this many harmonics; the pass computes no more.
+inline constexpr int kMaxHarmonics = 200;
+// The envelope is sampled once per pixel column of the frequency scale.
+inline constexpr int kEnvelopePoints = 400;
+// The waveform is rebuilt at 401 samples, j / 400 of the period apart.
+inline constexpr int kWaveformSamples = 401;
 
 // One harmonic's coefficients in volts: sine coefficient first, then cosine coefficient.
 struct CoefPair {
@@ -43,7 +51,7 @@ struct Pulse {
     double centre = 0.0;
 };
 
-// The timing quantities of a pass, in seconds (f1 in kilohertz).
+// The timing quantities of a pass, in seconds.
 struct PacketTiming {
     double T = 0.0;
     double tau = 0.0;
@@ -55,42 +63,43 @@ struct PacketTiming {
     }
 };
 
-// Each step of the timing, in the order the pass reads and computes them.
-double PeriodSeconds(double periodMicroseconds);
-double UnitTimeSeconds(double unitTimeMicroseconds);
-double SegmentDuration(double multiplier, double unitTimeMicroseconds);
-std::array<double, 4> PulseCentres(const std::array<double, 7>& t,
-                                   const std::array<double, 7>& multipliers, double tau);
-// T, tau, t1 ... t7 and c1 ... c4 (no division: defined for any period).
-PacketTiming ComputeTiming(const PacketInput& input);
-// f1 = 1 / (T 1000); only for a usable period.
-double FundamentalKilohertz(double T);
+// T, tau, t1 ... t7 and c1 ... c4, in the order the pass computes them (no division: defined for
+// any period).
+PacketTiming computeTiming(const PacketInput& input);
+// f1 = 1 / (T 1000) in kilohertz; only for a usable period.
+double fundamentalKilohertz(double T);
 
 // The pass computes only for a period above 0 and at most 2^31 - 1 microseconds, and for
-// 1 ... 200 harmonics.
-bool IsUsablePeriod(double periodMicroseconds);
-bool IsUsableCount(int N);
-inline constexpr int kMaxHarmonics = 200;
+// 1 ... kMaxHarmonics harmonics.
+bool isUsablePeriod(double periodMicroseconds);
+bool isUsableCount(int N);
 
 // Truncation toward zero to a 32-bit integer, clamped to its range (NaN gives 0).
-int TruncateToInt(long double value);
+int truncateToInt(long double value);
 
 // Frequency of harmonic N (hertz) and the envelope scale S = 400 T / N (seconds).
-double HighestFrequency(int N, double T);
-double EnvelopeScale(int N, double T);
+double highestFrequency(int N, double T);
+double envelopeScale(int N, double T);
+// Frequency of harmonic k (hertz).
+double harmonicFrequency(int k, double T);
 
 // Fills entries 0 ... N of a table of at least N + 1 entries, pulse by pulse.
-void FillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timing);
+void fillCoefficients(std::span<CoefPair> table, int N, const PacketTiming& timing);
 
 // The envelope's sine and cosine parts at point i (1 ... 400): the coefficient formula at the
 // fractional harmonic number i N / 400.
-CoefPair EnvelopePoint(int i, const PacketTiming& timing, double S);
+CoefPair envelopePoint(int i, const PacketTiming& timing, double S);
+
+// The ends of segments 1 ... 7, seconds from the start of the period, summed in extended
+// precision: a quotient of them by T that falls a hair below a whole number must stay below it.
+std::array<long double, 7> segmentBoundaries(const PacketTiming& timing);
 
 // One period rebuilt from harmonics first ... last at 401 samples: sample j lies at the fraction
 // j / 400 of the period and is the mean value for harmonic 0 plus A sin(phase + 2 pi m j / 400)
 // for each other harmonic m, added in increasing m. lines holds the amplitude and phase of each
 // harmonic, table its coefficients; first and last must lie within both.
-inline constexpr int kWaveformSamples = 401;
-std::array<double, kWaveformSamples> SynthesisedWaveform(int first, int last,
+std::array<double, kWaveformSamples> synthesisedWaveform(int first, int last,
                                                          std::span<const CoefPair> table,
                                                          std::span<const HarmonicLine> lines);
+
+} // namespace spectrum

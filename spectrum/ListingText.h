@@ -4,13 +4,17 @@
 
 #include <string>
 
+namespace spectrum {
+
 // Amplitude above 2 mV, strictly (an unordered comparison is not above).
-bool IsSignificant(double amplitude);
+bool isSignificant(double amplitude);
 // Millivolts and whole degrees (360 / (2 x 3.14) per radian), truncated toward zero.
-int ListedAmplitude(double amplitude);
-int ListedPhase(double phase);
+int listedAmplitude(double amplitude);
+int listedPhase(double phase);
 
 // "k = V", "k = D" and, for a negligible harmonic shown anyway, "k = (D)".
-std::string AmplitudeLineText(int k, int millivolts);
-std::string PhaseLineText(int k, int degrees);
-std::string BracketedPhaseLineText(int k, int degrees);
+std::string amplitudeLineText(int k, int millivolts);
+std::string phaseLineText(int k, int degrees);
+std::string bracketedPhaseLineText(int k, int degrees);
+
+} // namespace spectrum

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-std::string PeriodText(const std::array<int, 8>& multipliers, int unitTime) {
+namespace spectrum {
+
+std::string periodText(const std::array<int, 8>& multipliers, int unitTime) {
     // Eight 32-bit values add up to less than 2^35 in magnitude; times a 32-bit unit time that is
     // less than 2^66, beyond 64 bits.
     __extension__ using Wide = __int128;
@@ -23,3 +25,5 @@ std::string PeriodText(const std::array<int, 8>& multipliers, int unitTime) {
     std::reverse(digits.begin(), digits.end());
     return digits;
 }
+
+} // namespace spectrum

@@ -10,10 +10,10 @@ __attribute__((target("avx"))) void zeroUpper() {
 const bool processorHasAvx = __builtin_cpu_supports("avx");
 } // namespace
 
-void ClearUpperVectorState() {
+void spectrum::clearUpperVectorState() {
     if (processorHasAvx)
         zeroUpper();
 }
 #else
-void ClearUpperVectorState() {}
+void spectrum::clearUpperVectorState() {}
 #endif

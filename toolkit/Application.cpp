@@ -1,7 +1,9 @@
 #include "Application.h"
 
+#include "EventDispatch.h"
+#include "WindowFont.h"
+
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPalette>
 #include <QStyle>
@@ -10,18 +12,6 @@
 namespace {
 
 TApplication applicationInstance;
-
-constexpr auto kWindowFontFile = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
-constexpr int kWindowFontPixels = 11;
-
-QString windowFontFamily() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kWindowFontFile));
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.front();
-    }();
-    return family;
-}
 
 // The classic light-grey button face, the same on every desktop theme.
 QPalette windowPalette() {
@@ -43,7 +33,9 @@ QPalette windowPalette() {
 
 TApplication* Application = &applicationInstance;
 
-TApplication::TApplication() = default;
+TApplication::TApplication() {
+    EventDispatch::setErrorSink([this](std::exception_ptr error) { HandleException(error); });
+}
 
 TApplication::~TApplication() {
     // After main has returned, Qt's own globals may already be gone: destroying the Qt application
@@ -109,12 +101,4 @@ void TApplication::ReleaseForms() {
         owned.form.reset();
         owned.clearReference();
     }
-}
-
-QFont TApplication::windowFont() {
-    QFont font(windowFontFamily());
-    font.setPixelSize(kWindowFontPixels);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
 }

@@ -3,11 +3,9 @@
 #include "Exception.h"
 #include "Form.h"
 
-#include <QFont>
 #include <exception>
 #include <functional>
 #include <memory>
-#include <new>
 #include <type_traits>
 #include <vector>
 
@@ -24,8 +22,7 @@ public:
     // style, palette and window font so that the window looks the same on every screen.
     void Initialize(int& argc, char** argv);
 
-    // Creates a form and stores it in the reference before its constructor runs, so that the
-    // constructor can reach its controls through the global. The first form is the main window.
+    // Creates a form, stores it in the reference and owns it. The first form is the main window.
     template <class FormClass> void CreateForm(FormClass*& reference);
 
     // Shows the main window and delivers events until it is closed; then releases the forms.
@@ -44,9 +41,6 @@ public:
     // Replaces the message box, for example in tests that must never block.
     std::function<void(const Exception&)> OnException;
 
-    // The window font: an 11-pixel sans, loaded from its file, not antialiased, fully hinted.
-    static QFont windowFont();
-
 private:
     struct OwnedForm {
         std::unique_ptr<TForm> form;
@@ -61,14 +55,7 @@ extern TApplication* Application;
 
 template <class FormClass> void TApplication::CreateForm(FormClass*& reference) {
     static_assert(std::is_base_of_v<TForm, FormClass>);
-    void* storage = ::operator new(sizeof(FormClass));
-    reference = static_cast<FormClass*>(storage);
-    try {
-        ::new (storage) FormClass(this);
-    } catch (...) {
-        reference = nullptr;
-        ::operator delete(storage);
-        throw;
-    }
-    m_forms.push_back({std::unique_ptr<TForm>(reference), [&reference] { reference = nullptr; }});
+    auto form = std::make_unique<FormClass>(this);
+    reference = form.get();
+    m_forms.push_back({std::move(form), [&reference] { reference = nullptr; }});
 }

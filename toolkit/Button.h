@@ -7,12 +7,12 @@ class QPushButton;
 // A push button; OnClick on every click.
 class TButton : public TButtonControl {
 public:
-    explicit TButton(TForm* form);
+    explicit TButton(QWidget* parent);
 
     QPushButton* pushButton() const { return m_button; }
 
 private:
-    TButton(TForm* form, QPushButton* button);
+    explicit TButton(QPushButton* button);
 
     QPushButton* m_button;
 };

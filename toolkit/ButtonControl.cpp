@@ -4,8 +4,7 @@
 
 #include <QAbstractButton>
 
-TButtonControl::TButtonControl(TForm* form, QAbstractButton* button)
-    : TControl(form, button), m_button(button) {}
+TButtonControl::TButtonControl(QAbstractButton* button) : TControl(button), m_button(button) {}
 
 QString TButtonControl::GetText() const {
     return m_button->text();
@@ -15,11 +14,11 @@ void TButtonControl::SetText(const QString& text) {
     m_button->setText(text);
 }
 
-bool TButtonControl::checked() const {
+bool TButtonControl::GetChecked() const {
     return m_button->isChecked();
 }
 
-void TButtonControl::setChecked(bool checked) {
+void TButtonControl::SetChecked(bool checked) {
     if (checked == m_button->isChecked())
         return;
     EventDispatch::write([&] { m_button->setChecked(checked); });

@@ -11,15 +11,17 @@ public:
     QString GetText() const override;
     void SetText(const QString& text) override;
 
+    // The checked state of check boxes and radio buttons. Setting the state the control already has
+    // does nothing; the other state raises, nested inside the write, whatever the control raises
+    // on a change of state.
+    bool GetChecked() const;
+    void SetChecked(bool checked);
+
     TNotifyEvent OnClick;
 
 protected:
-    TButtonControl(TForm* form, QAbstractButton* button);
+    explicit TButtonControl(QAbstractButton* button);
 
-    bool checked() const;
-    // Setting the state it already has does nothing; the other state raises, nested inside the
-    // write, whatever the control raises on a change of state.
-    void setChecked(bool checked);
     void raiseClick();
     QAbstractButton* button() const { return m_button; }
 

@@ -1,12 +1,10 @@
 #include "CheckBox.h"
 
-#include "Form.h"
-
 #include <QCheckBox>
 
-TCheckBox::TCheckBox(TForm* form) : TCheckBox(form, new QCheckBox(form->clientWidget())) {}
+TCheckBox::TCheckBox(QWidget* parent) : TCheckBox(new QCheckBox(parent)) {}
 
-TCheckBox::TCheckBox(TForm* form, QCheckBox* box) : TButtonControl(form, box), m_box(box) {
+TCheckBox::TCheckBox(QCheckBox* box) : TButtonControl(box), m_box(box) {
     m_box->setAutoFillBackground(true);
     QObject::connect(m_box, &QCheckBox::toggled, [this] { raiseClick(); });
 }

@@ -8,15 +8,12 @@ class QCheckBox;
 // OnClick at once; setting the state it already has raises nothing.
 class TCheckBox : public TButtonControl {
 public:
-    explicit TCheckBox(TForm* form);
-
-    bool GetChecked() const { return checked(); }
-    void SetChecked(bool state) { setChecked(state); }
+    explicit TCheckBox(QWidget* parent);
 
     QCheckBox* checkBox() const { return m_box; }
 
 private:
-    TCheckBox(TForm* form, QCheckBox* box);
+    explicit TCheckBox(QCheckBox* box);
 
     QCheckBox* m_box;
 };

@@ -5,12 +5,12 @@
 #include <QString>
 
 class QWidget;
-class TForm;
 
-// A control on a form, over the Qt widget that shows it.
+// A control on a form, over the Qt widget that shows it. A control raises no events until its
+// form has been built (the form enables them when it is loaded).
 class TControl : public TObject {
 public:
-    TControl(TForm* form, QWidget* widget);
+    explicit TControl(QWidget* widget);
 
     virtual QString GetText() const = 0;
     virtual void SetText(const QString& text) = 0;
@@ -22,14 +22,14 @@ public:
     // The name a screen reader announces for the control.
     void SetAccessibleName(const QString& name);
     QWidget* widget() const { return m_widget; }
-    TForm* form() const { return m_form; }
+
+    void enableEvents() { m_eventsEnabled = true; }
 
 protected:
     void attachWidget(QWidget* widget) { m_widget = widget; }
-    // Controls raise no events while their form is being built.
-    bool eventsEnabled() const;
+    bool eventsEnabled() const { return m_eventsEnabled; }
 
 private:
-    TForm* m_form;
     QWidget* m_widget;
+    bool m_eventsEnabled = false;
 };

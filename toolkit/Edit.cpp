@@ -1,13 +1,12 @@
 #include "Edit.h"
 
 #include "EventDispatch.h"
-#include "Form.h"
 
 #include <QLineEdit>
 
-TEdit::TEdit(TForm* form) : TEdit(form, new QLineEdit(form->clientWidget())) {}
+TEdit::TEdit(QWidget* parent) : TEdit(new QLineEdit(parent)) {}
 
-TEdit::TEdit(TForm* form, QLineEdit* edit) : TControl(form, edit), m_edit(edit) {
+TEdit::TEdit(QLineEdit* edit) : TControl(edit), m_edit(edit) {
     m_edit->setTextMargins(0, 0, 0, 0);
     QObject::connect(m_edit, &QLineEdit::textChanged, [this] {
         if (eventsEnabled())

@@ -8,7 +8,7 @@ class QLineEdit;
 // writing the text it already holds raises nothing.
 class TEdit : public TControl {
 public:
-    explicit TEdit(TForm* form);
+    explicit TEdit(QWidget* parent);
 
     QString GetText() const override;
     void SetText(const QString& text) override;
@@ -19,7 +19,7 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    TEdit(TForm* form, QLineEdit* edit);
+    explicit TEdit(QLineEdit* edit);
 
     QLineEdit* m_edit;
 };

@@ -1,6 +1,6 @@
 #include "EventDispatch.h"
 
-#include "Application.h"
+#include <algorithm>
 
 namespace EventDispatch {
 namespace {
@@ -8,6 +8,13 @@ int writeDepth = 0;
 int depth = 0;
 int deepest = 0;
 std::exception_ptr pending;
+
+// Function-local, so that the application object may install its sink during static
+// initialisation.
+ErrorSink& errorSink() {
+    static ErrorSink sink;
+    return sink;
+}
 } // namespace
 
 void raise(const TNotifyEvent& handler, TObject* sender) {
@@ -21,11 +28,15 @@ void raise(const TNotifyEvent& handler, TObject* sender) {
         if (writeDepth > 0) {
             if (!pending)
                 pending = std::current_exception();
-        } else if (Application) {
-            Application->HandleException(std::current_exception());
+        } else if (errorSink()) {
+            errorSink()(std::current_exception());
         }
     }
     --depth;
+}
+
+void setErrorSink(ErrorSink sink) {
+    errorSink() = std::move(sink);
 }
 
 int handlerDepth() {

@@ -3,6 +3,7 @@
 #include "Object.h"
 
 #include <exception>
+#include <functional>
 
 // Runs the handlers that controls raise, and carries their exceptions past Qt's frames.
 //
@@ -14,6 +15,11 @@
 namespace EventDispatch {
 
 void raise(const TNotifyEvent& handler, TObject* sender);
+
+// Where an exception that escapes a handler at the top of an event goes: the application installs
+// its error display here. Without a sink the exception is dropped.
+using ErrorSink = std::function<void(std::exception_ptr)>;
+void setErrorSink(ErrorSink sink);
 
 // Runs a write that may raise events; rethrows what a nested handler let escape.
 template <class Write> void write(Write&& performWrite);

@@ -1,20 +1,23 @@
 #include "Form.h"
 
-#include "Application.h"
-#include "Canvas.h"
+#include "EventDispatch.h"
 #include "FormWindow.h"
+#include "ImageCanvas.h"
+#include "WindowFont.h"
 
 #include <QApplication>
 
 TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
-    : TControl(this, nullptr),
-      m_canvas(std::make_unique<TCanvas>(clientWidth, clientHeight,
-                                         QApplication::palette().color(QPalette::Window))) {
-    m_window = new FormWindow(this, m_canvas.get());
+    : TControl(nullptr),
+      m_canvas(std::make_unique<ImageCanvas>(clientWidth, clientHeight,
+                                             QApplication::palette().color(QPalette::Window))) {
+    m_window = new FormWindow(m_canvas.get());
     attachWidget(m_window);
     m_window->setFixedSize(clientWidth, clientHeight);
-    m_window->setFont(TApplication::windowFont());
-    m_canvas->SetFont(TApplication::windowFont());
+    m_window->setFont(windowFont());
+    m_window->onActivated = [this] { raise(OnActivate); };
+    m_window->onClicked = [this] { raise(OnClick); };
+    m_canvas->SetFont(windowFont());
     m_canvas->setChangedHandler([this] { m_window->update(); });
 }
 
@@ -50,5 +53,12 @@ QWidget* TForm::clientWidget() const {
 }
 
 void TForm::Loaded() {
-    m_loading = false;
+    enableEvents();
+    for (const auto& control : m_controls)
+        control->enableEvents();
+}
+
+void TForm::raise(const TNotifyEvent& event) {
+    if (!IsLoading())
+        EventDispatch::raise(event, this);
 }

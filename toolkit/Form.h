@@ -6,11 +6,12 @@
 #include <vector>
 
 class QWidget;
-class TCanvas;
+class ImageCanvas;
 class FormWindow;
 
 // A fixed-size top-level window with child controls and a drawing surface over its client area.
-// The surface is kept, so the picture survives the window being covered and exposed.
+// The surface is kept, so the picture survives the window being covered and exposed. Neither the
+// form nor its controls raise events until the form is loaded.
 class TForm : public TControl {
 public:
     TForm(TObject* owner, int clientWidth, int clientHeight);
@@ -19,10 +20,10 @@ public:
     QString GetText() const override;
     void SetText(const QString& caption) override;
     void Close();
-    TCanvas* GetCanvas() const { return m_canvas.get(); }
+    ImageCanvas* GetCanvas() const { return m_canvas.get(); }
     // Repaints the client area at once: the drawing surface goes back to the window background.
     void Refresh() override;
-    bool IsLoading() const { return m_loading; }
+    bool IsLoading() const { return !eventsEnabled(); }
     void Show();
 
     QWidget* clientWidget() const;
@@ -35,17 +36,20 @@ public:
 protected:
     // Creates a control owned by this form.
     template <class Control> Control* Create() {
-        auto control = std::make_unique<Control>(this);
+        auto control = std::make_unique<Control>(clientWidget());
         Control* raw = control.get();
+        if (!IsLoading())
+            raw->enableEvents();
         m_controls.push_back(std::move(control));
         return raw;
     }
-    // Ends the building of the window: from now on controls raise their events.
+    // Ends the building of the window: from now on the form and its controls raise their events.
     void Loaded();
 
 private:
+    void raise(const TNotifyEvent& event);
+
     FormWindow* m_window;
-    std::unique_ptr<TCanvas> m_canvas;
+    std::unique_ptr<ImageCanvas> m_canvas;
     std::vector<std::unique_ptr<TControl>> m_controls;
-    bool m_loading = true;
 };

@@ -1,20 +1,18 @@
 #include "FormWindow.h"
 
-#include "Canvas.h"
-#include "EventDispatch.h"
-#include "Form.h"
+#include "ImageCanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
-FormWindow::FormWindow(TForm* form, TCanvas* canvas) : m_form(form), m_canvas(canvas) {
+FormWindow::FormWindow(ImageCanvas* canvas) : m_canvas(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        raiseActivate();
+        activated();
     return QWidget::event(event);
 }
 
@@ -34,7 +32,7 @@ void FormWindow::showEvent(QShowEvent* event) {
     // first activation to draw its picture.
     QTimer::singleShot(0, this, [this] {
         if (!m_activatedSinceShow && isVisible())
-            raiseActivate();
+            activated();
     });
 }
 
@@ -49,13 +47,13 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = m_pressedOnClient && event->button() == Qt::LeftButton &&
                        rect().contains(at) && childAt(at) == nullptr;
     m_pressedOnClient = false;
-    if (click && !m_form->IsLoading())
-        EventDispatch::raise(m_form->OnClick, m_form);
+    if (click && onClicked)
+        onClicked();
     QWidget::mouseReleaseEvent(event);
 }
 
-void FormWindow::raiseActivate() {
+void FormWindow::activated() {
     m_activatedSinceShow = true;
-    if (!m_form->IsLoading())
-        EventDispatch::raise(m_form->OnActivate, m_form);
+    if (onActivated)
+        onActivated();
 }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
-class TForm;
-class TCanvas;
+class ImageCanvas;
 
-// The Qt window behind a TForm: shows the form's drawing surface and turns window activation and
-// clicks on the free client area into the form's events.
+// The Qt window behind a form: shows the form's drawing surface and reports window activation and
+// clicks on the free client area.
 class FormWindow : public QWidget {
 public:
-    FormWindow(TForm* form, TCanvas* canvas);
+    explicit FormWindow(ImageCanvas* canvas);
+
+    std::function<void()> onActivated;
+    std::function<void()> onClicked;
 
 protected:
     bool event(QEvent* event) override;
@@ -19,10 +22,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void raiseActivate();
+    void activated();
 
-    TForm* m_form;
-    TCanvas* m_canvas;
+    ImageCanvas* m_canvas;
     bool m_pressedOnClient = false;
     bool m_activatedSinceShow = false;
 };

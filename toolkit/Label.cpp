@@ -1,12 +1,10 @@
 #include "Label.h"
 
-#include "Form.h"
-
 #include <QLabel>
 
-TLabel::TLabel(TForm* form) : TLabel(form, new QLabel(form->clientWidget())) {}
+TLabel::TLabel(QWidget* parent) : TLabel(new QLabel(parent)) {}
 
-TLabel::TLabel(TForm* form, QLabel* label) : TControl(form, label), m_label(label) {
+TLabel::TLabel(QLabel* label) : TControl(label), m_label(label) {
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setContentsMargins(0, 0, 0, 0);

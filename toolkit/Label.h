@@ -7,7 +7,7 @@ class QLabel;
 // A static caption; it takes the width of its text, so it grows with what is written into it.
 class TLabel : public TControl {
 public:
-    explicit TLabel(TForm* form);
+    explicit TLabel(QWidget* parent);
 
     QString GetText() const override;
     void SetText(const QString& text) override;
@@ -15,7 +15,7 @@ public:
     QLabel* label() const { return m_label; }
 
 private:
-    TLabel(TForm* form, QLabel* label);
+    explicit TLabel(QLabel* label);
 
     QLabel* m_label;
 };

@@ -1,7 +1,5 @@
 #include "ListBox.h"
 
-#include "Form.h"
-
 #include <QListWidget>
 #include <QStyledItemDelegate>
 
@@ -17,9 +15,9 @@ public:
 
 } // namespace
 
-TListBox::TListBox(TForm* form) : TListBox(form, new QListWidget(form->clientWidget())) {}
+TListBox::TListBox(QWidget* parent) : TListBox(new QListWidget(parent)) {}
 
-TListBox::TListBox(TForm* form, QListWidget* list) : TControl(form, list), m_list(list) {
+TListBox::TListBox(QListWidget* list) : TControl(list), m_list(list) {
     m_list->setItemDelegate(new FixedRowDelegate(m_list));
     m_list->setUniformItemSizes(true);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -43,6 +41,10 @@ void TListBox::Clear() {
 
 void TListBox::Add(const QString& line) {
     m_list->addItem(line);
+}
+
+void TListBox::Add(const QStringList& lines) {
+    m_list->addItems(lines);
 }
 
 int TListBox::Count() const {

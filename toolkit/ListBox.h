@@ -12,13 +12,14 @@ class TListBox : public TControl {
 public:
     static constexpr int kRowHeight = 13;
 
-    explicit TListBox(TForm* form);
+    explicit TListBox(QWidget* parent);
 
     QString GetText() const override;
     void SetText(const QString& text) override;
 
     void Clear();
     void Add(const QString& line);
+    void Add(const QStringList& lines);
     int Count() const;
     QString Line(int index) const;
     QStringList Lines() const;
@@ -26,7 +27,7 @@ public:
     QListWidget* listWidget() const { return m_list; }
 
 private:
-    TListBox(TForm* form, QListWidget* list);
+    explicit TListBox(QListWidget* list);
 
     QListWidget* m_list;
 };

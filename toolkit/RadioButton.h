@@ -8,15 +8,12 @@ class QRadioButton;
 // becomes checked, by a click or from the program; a click on a checked button raises nothing.
 class TRadioButton : public TButtonControl {
 public:
-    explicit TRadioButton(TForm* form);
-
-    bool GetChecked() const { return checked(); }
-    void SetChecked(bool state) { setChecked(state); }
+    explicit TRadioButton(QWidget* parent);
 
     QRadioButton* radioButton() const { return m_button; }
 
 private:
-    TRadioButton(TForm* form, QRadioButton* button);
+    explicit TRadioButton(QRadioButton* button);
 
     QRadioButton* m_button;
 };

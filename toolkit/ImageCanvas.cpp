@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "ImageCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -42,29 +42,21 @@ QRgb colorToRgb(TColor color) {
                 static_cast<int>((color >> 16) & 0xffu));
 }
 
-TCanvas::TCanvas(int width, int height, QColor background)
+ImageCanvas::ImageCanvas(int width, int height, QColor background)
     : m_image(width, height, QImage::Format_RGB32), m_background(background) {
     m_image.fill(m_background);
 }
 
-void TCanvas::SetFont(const QFont& font) {
-    m_font = font;
-}
-
-void TCanvas::MoveTo(int x, int y) {
-    m_penPos = QPoint(x, y);
-}
-
-void TCanvas::LineTo(int x, int y) {
-    const std::int64_t x0 = m_penPos.x();
-    const std::int64_t y0 = m_penPos.y();
+void ImageCanvas::LineTo(int x, int y) {
+    const std::int64_t x0 = PenPos().x();
+    const std::int64_t y0 = PenPos().y();
     const std::int64_t dx = std::int64_t{x} - x0;
     const std::int64_t dy = std::int64_t{y} - y0;
-    m_penPos = QPoint(x, y);
+    setPenPos(QPoint(x, y));
     if (dx == 0 && dy == 0)
         return;
 
-    const QRgb rgb = colorToRgb(m_pen.GetColor());
+    const QRgb rgb = colorToRgb(GetPen()->GetColor());
     m_pixels = reinterpret_cast<QRgb*>(m_image.bits());
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     const std::int64_t adx = std::llabs(dx);
@@ -85,13 +77,13 @@ void TCanvas::LineTo(int x, int y) {
     changed();
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+void ImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x2 <= x1 || y2 <= y1)
         return;
     m_pixels = reinterpret_cast<QRgb*>(m_image.bits());
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     fillRect(x1, y1, x2, y2, kWhite);
-    const QRgb rgb = colorToRgb(m_pen.GetColor());
+    const QRgb rgb = colorToRgb(GetPen()->GetColor());
     fillRect(x1, y1, x2, y1 + 1, rgb);
     fillRect(x1, y2 - 1, x2, y2, rgb);
     fillRect(x1, y1, x1 + 1, y2, rgb);
@@ -99,23 +91,23 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     changed();
 }
 
-void TCanvas::TextOut(int x, int y, const QString& text) {
-    const QFontMetrics metrics(m_font);
+void ImageCanvas::TextOut(int x, int y, const QString& text) {
+    const QFontMetrics metrics(GetFont());
     QPainter painter(&m_image);
-    painter.setFont(m_font);
+    painter.setFont(GetFont());
     painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), QColor(kWhite));
     painter.setPen(Qt::black);
     painter.drawText(x, y + metrics.ascent(), text);
-    m_penPos = QPoint(x + metrics.horizontalAdvance(text), y);
+    setPenPos(QPoint(x + metrics.horizontalAdvance(text), y));
     changed();
 }
 
-void TCanvas::Clear() {
+void ImageCanvas::Clear() {
     m_image.fill(m_background);
     changed();
 }
 
-void TCanvas::changed() {
+void ImageCanvas::changed() {
     m_pixels = nullptr;
     if (m_presentedClean && m_onChanged) {
         m_presentedClean = false;
@@ -123,12 +115,12 @@ void TCanvas::changed() {
     }
 }
 
-void TCanvas::plot(std::int64_t x, std::int64_t y, QRgb rgb) {
+void ImageCanvas::plot(std::int64_t x, std::int64_t y, QRgb rgb) {
     if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
         m_pixels[y * m_stride + x] = rgb;
 }
 
-void TCanvas::fillRect(int x1, int y1, int x2, int y2, QRgb rgb) {
+void ImageCanvas::fillRect(int x1, int y1, int x2, int y2, QRgb rgb) {
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
     x2 = std::min(x2, m_image.width());

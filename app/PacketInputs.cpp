@@ -2,7 +2,6 @@
 // Each correction rewrites the field, which runs its handler again inside the write; the nested
 // run finds nothing left to correct, so the rules come to rest after one or two nested runs.
 
-#include "Recalculate.h"
 #include "Tovenal_unit.h"
 
 namespace {
@@ -21,53 +20,53 @@ void canonicalise(TEdit* field) {
     field->SetText(IntToStr(valueOf(field)));
 }
 
+} // namespace
+
 // The first pulse, the last gap and the unit time: 0 becomes 1; 999 is selected so that the next
 // keystroke replaces it.
-void correctNonZeroField(TEdit* field) {
+void TForm1::correctNonZeroField(TEdit* field) {
     canonicalise(field);
     if (valueOf(field) == 0)
         field->SetText(QStringLiteral("1"));
     if (valueOf(field) == kMaxMultiplier)
         field->SelectAll();
-    Form1->UpdatePeriod();
+    UpdatePeriod();
     Recalculate();
 }
 
 // The inner pulses and gaps may be 0; 0 and 999 are selected so that a typed digit replaces them.
-void correctField(TEdit* field) {
+void TForm1::correctField(TEdit* field) {
     canonicalise(field);
     if (const int value = valueOf(field); value == 0 || value == kMaxMultiplier)
         field->SelectAll();
-    Form1->UpdatePeriod();
+    UpdatePeriod();
     Recalculate();
 }
 
-} // namespace
-
 void TForm1::Edit1Change(TObject* /*Sender*/) {
-    correctNonZeroField(Form1->Edit1);
+    correctNonZeroField(Edit1);
 }
 void TForm1::Edit2Change(TObject* /*Sender*/) {
-    correctField(Form1->Edit2);
+    correctField(Edit2);
 }
 void TForm1::Edit3Change(TObject* /*Sender*/) {
-    correctField(Form1->Edit3);
+    correctField(Edit3);
 }
 void TForm1::Edit4Change(TObject* /*Sender*/) {
-    correctField(Form1->Edit4);
+    correctField(Edit4);
 }
 void TForm1::Edit5Change(TObject* /*Sender*/) {
-    correctField(Form1->Edit5);
+    correctField(Edit5);
 }
 void TForm1::Edit6Change(TObject* /*Sender*/) {
-    correctField(Form1->Edit6);
+    correctField(Edit6);
 }
 void TForm1::Edit7Change(TObject* /*Sender*/) {
-    correctField(Form1->Edit7);
+    correctField(Edit7);
 }
 void TForm1::Edit8Change(TObject* /*Sender*/) {
-    correctNonZeroField(Form1->Edit8);
+    correctNonZeroField(Edit8);
 }
 void TForm1::Edit9Change(TObject* /*Sender*/) {
-    correctNonZeroField(Form1->Edit9);
+    correctNonZeroField(Edit9);
 }

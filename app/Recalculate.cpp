@@ -1,0 +1,36 @@
+// The recalculation pass: the only code that reads the window's inputs. It reads them all afresh,
+// computes the pass as a value and shows it: f1, the picture and both lists.
+
+#include "ImageCanvas.h"
+#include "Listing.h"
+#include "Picture.h"
+#include "Tovenal_unit.h"
+
+spectrum::PassInput TForm1::readInputs() const {
+    spectrum::PassInput input;
+    input.packet.period = StrToFloat(l_period->GetText());
+    input.packet.unitTime = StrToFloat(Edit9->GetText());
+    // The pulses first, then the gaps; the last gap enters only through the period.
+    const auto segments = segmentFields();
+    for (const std::size_t n : {0, 2, 4, 6, 1, 3, 5})
+        input.packet.multipliers[n] = StrToFloat(segments[n]->GetText());
+    input.harmonics = StrToInt(Edit10->GetText());
+    input.rangeFrom = StrToInt(Edit13->GetText());
+    input.rangeTo = StrToInt(Edit14->GetText());
+    input.envelope = CheckBox3->GetChecked();
+    input.showAll = CheckBox1->GetChecked();
+    return input;
+}
+
+void TForm1::Recalculate() {
+    ++m_passes;
+    const spectrum::PassResult pass = spectrum::computePass(readInputs());
+    // A packet that cannot be computed shows no f1, the empty panels and empty lists until the
+    // next usable input.
+    f1->SetText(pass.computed ? FloatToStr(pass.f1) : QString());
+    DrawPass(*GetCanvas(), pass, CheckBox2->GetChecked());
+    ListBox1->Clear();
+    ListBox2->Clear();
+    ListBox1->Add(amplitudeLines(pass));
+    ListBox2->Add(phaseLines(pass));
+}

@@ -1,0 +1,25 @@
+#include "Picture.h"
+
+#include "Drawing.h"
+#include "PixelMath.h"
+#include "SpectrumLines.h"
+#include "Waveform.h"
+
+void DrawPass(TCanvas& canvas, const spectrum::PassResult& pass, bool filledEnvelope) {
+    if (!pass.computed) {
+        DrawEmptyPanels(canvas);
+        return;
+    }
+    DrawAxes(canvas, pass.N, pass.fmax);
+    DrawEnvelope(canvas, pass.envelope, filledEnvelope);
+    for (int k = 0; k <= pass.N; ++k) {
+        const spectrum::HarmonicLine& line = pass.harmonics[static_cast<std::size_t>(k)];
+        const double f = spectrum::harmonicFrequency(k, pass.timing.T);
+        if (const auto h = plot::amplitudeSteps(line.amplitude))
+            DrawAmplitudeLine(canvas, *h, f, pass.fmax);
+        if (const auto p = plot::phasePixels(line.phase))
+            DrawPhaseLine(canvas, *p, f, pass.fmax);
+    }
+    DrawSegmentMarkers(canvas, pass.timing.T, pass.boundaries);
+    DrawWaveform(canvas, pass.waveform);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QFont>
+
+// The window font: an 11-pixel sans with Cyrillic, loaded from its file, not antialiased, fully
+// hinted, so that text looks the same on every screen.
+QFont windowFont();
