@@ -1,0 +1,249 @@
+#include "CommandLine.h"
+
+#include "SetupFile.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int maxScale = 8;
+
+Failure badInput(const QString& message) {
+    return Failure{exitBadInput, message};
+}
+
+QString optionName(const QString& name) {
+    return (name.size() == 1 ? "-" : "--") + name;
+}
+
+std::optional<ExportKind> exportKind(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const std::pair<QStringView, ExportKind> kinds[] = {{u"png", ExportKind::Png},
+                                                        {u"svg", ExportKind::Svg},
+                                                        {u"pdf", ExportKind::Pdf},
+                                                        {u"csv", ExportKind::Csv},
+                                                        {u"tovenal", ExportKind::Setup}};
+    for (const auto& [extension, kind] : kinds)
+        if (suffix == extension)
+            return kind;
+    return std::nullopt;
+}
+
+// The parser's own refusals, in the shape of the other messages.
+QString parseError(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return optionName(unknown.first()) + ": unknown option";
+    // An option's value is the next argument, whatever it is: only the last one can lack it.
+    const QString last = arguments.isEmpty() ? QString() : arguments.last();
+    if (last.startsWith(u'-') && !last.contains(u'='))
+        return last + ": needs a value";
+    return parser.errorText();
+}
+
+// The options that fill a set-up, named as the keys of a set-up file.
+struct SetupOption {
+    SetupKey key;
+    QCommandLineOption option;
+};
+
+std::vector<SetupOption> setupOptions() {
+    const auto valued = [](SetupKey key, const char* valueName) {
+        return SetupOption{key, QCommandLineOption(keyName(key), {}, valueName)};
+    };
+    return {valued(SetupKey::Packet, "A,B,C,D,E,F,G,H"),
+            valued(SetupKey::Unit, "MICROSECONDS"),
+            valued(SetupKey::Harmonics, "N"),
+            valued(SetupKey::Range, "FROM,TO"),
+            {SetupKey::ShowAll, QCommandLineOption(keyName(SetupKey::ShowAll))},
+            valued(SetupKey::Envelope, "fill|curve|off")};
+}
+
+std::optional<Failure> readSetupOptions(const QCommandLineParser& parser,
+                                        const std::vector<SetupOption>& options,
+                                        CommandLine& commandLine) {
+    for (const auto& [key, option] : options) {
+        if (!parser.isSet(option))
+            continue;
+        if (key == SetupKey::ShowAll) {
+            commandLine.changes.showAll = true;
+            continue;
+        }
+        const QString text = parser.value(option);
+        if (const auto problem = parseValue(key, text, commandLine.changes))
+            return badInput(optionName(keyName(key)) + ": " + *problem);
+        commandLine.givenTexts[key] = text;
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
+                                         const QCommandLineOption& exportOption,
+                                         const QCommandLineOption& signalOption,
+                                         const QCommandLineOption& scaleOption,
+                                         CommandLine& commandLine) {
+    for (const QString& path : parser.values(exportOption)) {
+        const std::optional<ExportKind> kind = exportKind(path);
+        if (!kind)
+            return badInput("--export: " + quoted(path) +
+                            " does not end in .png, .svg, .pdf, .csv or .tovenal");
+        commandLine.exports.push_back({path, *kind});
+    }
+    if (parser.isSet(signalOption)) {
+        const QString path = parser.value(signalOption);
+        if (exportKind(path) != ExportKind::Csv)
+            return badInput("--export-signal: " + quoted(path) + " does not end in .csv");
+        commandLine.signalExport = path;
+    }
+    if (parser.isSet(scaleOption)) {
+        const QString text = parser.value(scaleOption);
+        const std::optional<int> scale = parseWholeNumber(text);
+        if (!scale)
+            return badInput("--scale: " + quoted(text) + " is not a whole number");
+        if (*scale < 1 || *scale > maxScale)
+            return badInput(QStringLiteral("--scale: %1 is outside 1…%2").arg(text).arg(maxScale));
+        const bool png = std::ranges::any_of(commandLine.exports, [](const ExportTarget& target) {
+            return target.kind == ExportKind::Png;
+        });
+        if (!png)
+            return badInput("--scale: " + text + " is given without a PNG export");
+        commandLine.scale = *scale;
+    }
+    return std::nullopt;
+}
+
+// Why `path` cannot be written, or nothing when it looks writable.
+std::optional<QString> unwritable(const QString& path) {
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("it is a folder");
+    // The file is written beside its final name and renamed, so its folder must take new files.
+    const QFileInfo folder(target.path());
+    if (!folder.exists())
+        return "the folder " + target.path() + " does not exist";
+    if (!folder.isDir())
+        return target.path() + " is not a folder";
+    if (!folder.isWritable())
+        return "the folder " + target.path() + " is not writable";
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("the file is not writable");
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine) {
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption(QStringList{"h", "help"});
+    const QCommandLineOption versionOption(QStringList{"v", "version"});
+    const QCommandLineOption exportOption("export", {}, "FILE");
+    const QCommandLineOption signalOption("export-signal", {}, "FILE.csv");
+    const QCommandLineOption scaleOption("scale", {}, "K");
+    const std::vector<SetupOption> options = setupOptions();
+    parser.addOptions({helpOption, versionOption, exportOption, signalOption, scaleOption});
+    for (const auto& [key, option] : options)
+        parser.addOption(option);
+
+    if (!parser.parse(arguments))
+        return badInput(parseError(parser, arguments));
+    CommandLine result;
+    result.help = parser.isSet(helpOption);
+    result.version = parser.isSet(versionOption);
+    if (result.help || result.version) {
+        commandLine = std::move(result);
+        return std::nullopt;
+    }
+
+    // Every option but --export once: a second value would silently win over the first.
+    for (const QString& name : parser.optionNames())
+        if (name != exportOption.names().first() && parser.optionNames().count(name) > 1)
+            return badInput(optionName(name) + ": given more than once");
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return badInput(positional.at(1) + ": only one set-up file can be given");
+    if (!positional.isEmpty())
+        result.setupFile = positional.first();
+    if (auto failure = readSetupOptions(parser, options, result))
+        return failure;
+    if (auto failure = readExportOptions(parser, exportOption, signalOption, scaleOption, result))
+        return failure;
+    commandLine = std::move(result);
+    return std::nullopt;
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Usage: tovenal [SETUP-FILE] [OPTION]...\n"
+        "Shows the line spectrum of a periodic train of rectangular pulses. With --export or\n"
+        "--export-signal it writes the files instead and opens no window.\n"
+        "\n"
+        "The set-up file (*.tovenal), then these options, in this order, set the window's\n"
+        "inputs as if typed; values outside what the fields accept are errors:\n"
+        "  --packet A,B,C,D,E,F,G,H   the eight segment lengths (pulse, gap, pulse, ...) in\n"
+        "                             unit times, 0…999; the first and the last at least 1\n"
+        "  --unit MICROSECONDS        the unit time, 1…999\n"
+        "  --harmonics N              the number of harmonics, 1…200; sets the range to 1…N\n"
+        "  --range FROM,TO            the harmonics that rebuild the waveform,\n"
+        "                             0 ≤ FROM ≤ TO ≤ N\n"
+        "  --show-all                 list the harmonics of negligible amplitude too\n"
+        "  --envelope fill|curve|off  the envelope filled, as a curve, or none\n"
+        "\n"
+        "Exports:\n"
+        "  --export FILE              write FILE, of the kind its extension names: .png .svg\n"
+        "                             .pdf .csv (the harmonics) or .tovenal (the set-up);\n"
+        "                             may be given several times\n"
+        "  --export-signal FILE.csv   write the rebuilt period of the signal\n"
+        "  --scale K                  pixels per window pixel of the PNG exports, 1…8\n"
+        "                             (default 1); an error without a .png export\n"
+        "\n"
+        "  -h, --help                 show this help\n"
+        "  -v, --version              show the version\n"
+        "\n"
+        "Exit status: 0 done, 1 a file could not be written, 2 a bad command line or\n"
+        "set-up file. See tovenal(1).\n");
+}
+
+QString versionText() {
+    return QStringLiteral("tovenal " TOVENAL_VERSION "\n");
+}
+
+std::optional<Failure> resolveSetup(const CommandLine& commandLine, Setup& setup) {
+    Setup base;
+    if (commandLine.setupFile)
+        if (const auto error = readSetupFile(*commandLine.setupFile, base))
+            return badInput(*error);
+    const Setup result = applied(base, commandLine.changes);
+    // The set-up file was checked when read, so what breaks a limit came from an option.
+    if (const auto problem = checkSetup(result)) {
+        const auto given = commandLine.givenTexts.find(problem->key);
+        const QString text = given != commandLine.givenTexts.end()
+                                 ? shown(given->second)
+                                 : valueText(result, problem->key);
+        return badInput(optionName(keyName(problem->key)) + ": " + text + ' ' + problem->reason);
+    }
+    setup = result;
+    return std::nullopt;
+}
+
+std::optional<Failure> checkExportTargets(const CommandLine& commandLine) {
+    QStringList paths;
+    for (const ExportTarget& target : commandLine.exports)
+        paths.append(target.path);
+    if (commandLine.signalExport)
+        paths.append(*commandLine.signalExport);
+    for (const QString& path : paths)
+        if (const auto reason = unwritable(path))
+            return Failure{exitWriteFailure, path + ": cannot write: " + *reason};
+    return std::nullopt;
+}
+
+std::optional<Failure> writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return std::nullopt;
+    return Failure{exitWriteFailure, path + ": cannot write: " + file.errorString()};
+}

@@ -1,0 +1,72 @@
+// The command line: a set-up file, options applied as if typed into the window, and exports.
+//
+//     tovenal [SETUP-FILE] [--packet A,B,C,D,E,F,G,H] [--unit MICROSECONDS] [--harmonics N]
+//             [--range FROM,TO] [--show-all] [--envelope fill|curve|off] [--export FILE]...
+//             [--export-signal FILE.csv] [--scale K]
+//
+// Nothing here writes or shows anything until every argument has been checked: parse, then
+// resolve the set-up, then check the export targets, and only then write.
+#pragma once
+
+#include "Setup.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+enum class ExportKind { Png, Svg, Pdf, Csv, Setup };
+
+struct ExportTarget {
+    QString path;
+    ExportKind kind; // from the extension, whatever its case
+    bool operator==(const ExportTarget&) const = default;
+};
+
+inline constexpr int exitWriteFailure = 1; // a file could not be written
+inline constexpr int exitBadInput = 2;     // a bad command line or set-up file
+
+// Why the program stops: the one-line message, which the caller prints after "tovenal: ", and the
+// exit code.
+struct Failure {
+    int exitCode;
+    QString message;
+};
+
+// The command line, checked for form; the limits of the values wait for the set-up file.
+struct CommandLine {
+    std::optional<QString> setupFile;
+    SetupChanges changes;
+    std::map<SetupKey, QString> givenTexts; // the values of the options as typed, for messages
+    std::vector<ExportTarget> exports;
+    std::optional<QString> signalExport; // a .csv file
+    int scale = 1;                       // pixels per pixel of the window, for PNG exports
+    bool help = false;
+    bool version = false;
+
+    bool writesFiles() const { return !exports.empty() || signalExport.has_value(); }
+};
+
+// Reads the arguments, the program's name first, into `commandLine`. Unknown options, more than
+// one set-up file, an option given twice, malformed values, unknown export extensions and a scale
+// outside 1…8 or without a PNG export fail with exitBadInput. With --help or --version the rest
+// is not looked at. No QCoreApplication is needed.
+std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine);
+
+QString helpText();
+QString versionText();
+
+// The set-up to use: the window's defaults, then the set-up file, then the options, each applied
+// as if typed. A set-up file that cannot be read or is malformed, and a value outside what the
+// fields accept, fail with exitBadInput.
+std::optional<Failure> resolveSetup(const CommandLine& commandLine, Setup& setup);
+
+// Whether every export target can be written: its folder exists and is writable. Checked for all
+// targets before any is written; a failure is "PATH: cannot write: reason", exitWriteFailure.
+std::optional<Failure> checkExportTargets(const CommandLine& commandLine);
+
+// Writes the whole file or nothing, replacing what was there only when all is written.
+std::optional<Failure> writeFileAtomically(const QString& path, const QByteArray& bytes);

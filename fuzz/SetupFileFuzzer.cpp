@@ -1,0 +1,40 @@
+// Fuzzes the set-up file reader: any bytes are either refused with one line naming the file and a
+// line of it, or give a set-up within the fields' limits that writes and reads back unchanged.
+
+#include "SetupFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+bool isOneLine(const QString& message) {
+    for (const QChar c : message)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const Setup untouched{.unitTime = 7};
+    Setup setup = untouched;
+    if (const auto error = readSetup(bytes, QStringLiteral("f.tovenal"), setup)) {
+        check(error->startsWith(QStringLiteral("f.tovenal:")) && isOneLine(*error));
+        check(setup == untouched);
+        return 0;
+    }
+    check(!checkSetup(setup));
+    Setup again = untouched;
+    check(!readSetup(setupFileText(setup), QStringLiteral("f.tovenal"), again));
+    check(again == setup);
+    return 0;
+}
