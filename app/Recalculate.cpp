@@ -24,13 +24,14 @@ spectrum::PassInput TForm1::readInputs() const {
 
 void TForm1::Recalculate() {
     ++m_passes;
-    const spectrum::PassResult pass = spectrum::computePass(readInputs());
+    m_pass = spectrum::computePass(readInputs());
+    m_filled = CheckBox2->GetChecked();
     // A packet that cannot be computed shows no f1, the empty panels and empty lists until the
     // next usable input.
-    f1->SetText(pass.computed ? FloatToStr(pass.f1) : QString());
-    DrawPass(*GetCanvas(), pass, CheckBox2->GetChecked());
+    f1->SetText(m_pass.computed ? FloatToStr(m_pass.f1) : QString());
+    DrawPass(*GetCanvas(), m_pass, m_filled);
     ListBox1->Clear();
     ListBox2->Clear();
-    ListBox1->Add(amplitudeLines(pass));
-    ListBox2->Add(phaseLines(pass));
+    ListBox1->Add(amplitudeLines(m_pass));
+    ListBox2->Add(phaseLines(m_pass));
 }

@@ -1,6 +1,7 @@
 #include "Tovenal_unit.h"
 
-#include "WindowFont.h"
+#include "PixelMath.h"
+#include "WindowStyle.h"
 
 #include <QFont>
 #include <QIcon>
@@ -20,9 +21,10 @@ TNotifyEvent bind(TForm1* form, Handler handler) {
 
 } // namespace
 
-TForm1::TForm1(TObject* owner) : TForm(owner, 988, 606) {
+TForm1::TForm1(TObject* owner) : TForm(owner, plot::kPictureWidth, plot::kPictureHeight) {
     buildControls();
     nameControlsForScreenReaders();
+    buildActions();
     Loaded();
     UpdatePeriod();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Pass.h"
+#include "Setup.h"
 #include "Vcl.h"
 
 #include <array>
+
+class QMenu;
 
 // The main window: every control at its design position and default, wired to its handler.
 class TForm1 : public TForm {
@@ -79,6 +82,26 @@ public:
     // whole picture and both lists.
     void Recalculate();
 
+    // Types a set-up into the fields and ticks the options, in the order the command line
+    // applies them; the handlers correct and recalculate as for a person typing.
+    void applySetup(const Setup& setup);
+
+    // What the fields and options hold, read leniently (text that is not a number counts as 0).
+    Setup currentSetup() const;
+
+    // The actions of the context menu; each has its shortcut, which works without the menu too.
+    void savePicture();
+    void copyPicture();
+    void printPicture();
+    void exportHarmonics();
+    void exportSignal();
+    void openSetup();
+    void saveSetup();
+    // Applies a set-up file as if typed; a bad file changes nothing and is reported. Gives whether
+    // it was applied.
+    bool openSetupFile(const QString& path);
+    QMenu* contextMenu() const { return m_contextMenu; }
+
     // The eight segment fields Edit1 ... Edit8, in the order of the packet.
     std::array<TEdit*, 8> segmentFields() const;
     // How many passes have started since the window was built.
@@ -91,8 +114,16 @@ private:
     void correctField(TEdit* field);
     void correctNonZeroField(TEdit* field);
     void enableRangeFields();
+    void buildActions();
+    QString askSavePath(const QString& caption, const QString& name, const QString& filters,
+                        QString* filter = nullptr);
+    void saveFile(const QString& path, const QByteArray& bytes);
 
     unsigned long long m_passes = 0;
+    // What the last pass showed, for the exports.
+    spectrum::PassResult m_pass;
+    bool m_filled = false;
+    QMenu* m_contextMenu = nullptr;
 };
 
 extern TForm1* Form1;

@@ -1,13 +1,46 @@
+#include "CommandLine.h"
+#include "ExportRun.h"
 #include "Tovenal_unit.h"
 
 #include <QGuiApplication>
+#include <cstdio>
 
-int main(int argc, char* argv[]) {
-    QGuiApplication::setApplicationName(QStringLiteral("Tovenal"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tovenal.Tovenal"));
+namespace {
+
+int report(const Failure& failure) {
+    std::fprintf(stderr, "tovenal: %s\n", qUtf8Printable(failure.message));
+    return failure.exitCode;
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Only this program's own messages reach the terminal of a run that writes files: Qt's notes on a
+// missing runtime folder or an offscreen screen are no news to the user.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
+int writeFiles(int argc, char* argv[], const CommandLine& commandLine, const Setup& setup) {
+    // No display is needed to draw the picture.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
+    const QGuiApplication application(argc, argv);
+    const auto failure = writeExports(commandLine, setup);
+    return failure ? report(*failure) : 0;
+}
+
+int openWindow(int argc, char* argv[], const Setup& setup) {
     try {
         Application->Initialize(argc, argv);
         Application->CreateForm(Form1);
+        Form1->applySetup(setup);
         Application->Run();
     } catch (const Exception& error) {
         Application->ShowException(error);
@@ -16,4 +49,25 @@ int main(int argc, char* argv[]) {
     }
     Application->Shutdown();
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication::setOrganizationName(QStringLiteral("Tovenal"));
+    QGuiApplication::setApplicationName(QStringLiteral("Tovenal"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tovenal.Tovenal"));
+    CommandLine commandLine;
+    if (const auto failure = parseCommandLine(argumentsOf(argc, argv), commandLine))
+        return report(*failure);
+    if (commandLine.help || commandLine.version) {
+        std::fputs(qUtf8Printable(commandLine.help ? helpText() : versionText()), stdout);
+        return 0;
+    }
+    Setup setup;
+    if (const auto failure = resolveSetup(commandLine, setup))
+        return report(*failure);
+    if (commandLine.writesFiles())
+        return writeFiles(argc, argv, commandLine, setup);
+    return openWindow(argc, argv, setup);
 }

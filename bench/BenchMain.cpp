@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     Application->Shutdown();
 
     const StartupFigures startup = MeasureStartup(TOVENAL_STARTUP_PROBE, TOVENAL_BARE_QT, 15);
+    const double exportMs = MeasureExportMs(TOVENAL_PROGRAM, 15);
     std::printf(
         "\nstart-up to first picture on %s: %.1f ms (bare Qt window %.1f ms), median of %d\n",
         startup.platform, startup.programMs, startup.bareMs, startup.runs);
@@ -62,5 +63,7 @@ int main(int argc, char** argv) {
     std::printf("keystroke N=200 ms: %.3f\n", at("BM_KeystrokeToCount200") / 1000);
     std::printf("startup/bare-qt ratio: %.3f\n", startup.programMs / startup.bareMs);
     std::printf("memory/bare-qt ratio: %.3f\n", startup.programMb / startup.bareMb);
+    std::printf("export png ms: %.1f\n", exportMs);
+    std::printf("export/bare-qt ratio: %.3f\n", exportMs / startup.bareMs);
     return 0;
 }

@@ -101,6 +101,19 @@ Sample runOnce(const char* path) {
     return {static_cast<double>(painted - start) / 1e6, static_cast<double>(peakKb) / 1024};
 }
 
+// Wall time from the spawn to the exit of a run that exports one picture.
+double exportOnce(const char* path, const std::string& target) {
+    char* arguments[] = {const_cast<char*>(path), const_cast<char*>("--export"),
+                         const_cast<char*>(target.c_str()), nullptr};
+    const long long start = monotonicNs();
+    pid_t child = 0;
+    if (posix_spawn(&child, path, nullptr, nullptr, arguments, environ) != 0)
+        return 0;
+    int status = 0;
+    waitpid(child, &status, 0);
+    return static_cast<double>(monotonicNs() - start) / 1e6;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
@@ -127,4 +140,15 @@ StartupFigures MeasureStartup(const char* programPath, const char* barePath, int
     }
     return {median(programMs), median(bareMs), median(programMb),
             median(bareMb),    runs,           server.running() ? "Xvfb" : "offscreen"};
+}
+
+double MeasureExportMs(const char* programPath, int runs) {
+    unsetenv("DISPLAY");
+    unsetenv("QT_QPA_PLATFORM");
+    const std::string target = "/tmp/tovenal-bench-" + std::to_string(getpid()) + ".png";
+    std::vector<double> ms;
+    for (int run = 0; run < runs; ++run)
+        ms.push_back(exportOnce(programPath, target));
+    std::remove(target.c_str());
+    return median(ms);
 }

@@ -12,7 +12,10 @@ namespace plot {
 
 using Pixel = std::optional<int>;
 
-// Far outside the 988 x 606 client area, yet far from the limits of an int.
+// The picture covers the window's whole client area.
+inline constexpr int kPictureWidth = 988;
+inline constexpr int kPictureHeight = 606;
+// Far outside the picture, yet far from the limits of an int.
 inline constexpr int kFarPixel = 1'000'000;
 
 // Spectrum panel: one frequency scale for the amplitude plot above and the phase plot below.

@@ -35,6 +35,7 @@ struct ListedHarmonic {
 // empty lists and no f1.
 struct PassResult {
     bool computed = false;
+    double period = 0.0; // microseconds, as the period label shows it
     PacketTiming timing; // T, tau, t1 ... t7, c1 ... c4
     double f1 = 0.0;     // kilohertz
     int N = 0;

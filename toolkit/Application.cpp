@@ -1,7 +1,7 @@
 #include "Application.h"
 
 #include "EventDispatch.h"
-#include "WindowFont.h"
+#include "WindowStyle.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,12 +13,11 @@ namespace {
 
 TApplication applicationInstance;
 
-// The classic light-grey button face, the same on every desktop theme.
+// The light-grey button face, the same on every desktop theme.
 QPalette windowPalette() {
     QPalette palette = QApplication::style()->standardPalette();
-    const QColor buttonFace(240, 240, 240);
-    palette.setColor(QPalette::Window, buttonFace);
-    palette.setColor(QPalette::Button, buttonFace);
+    palette.setColor(QPalette::Window, windowFace());
+    palette.setColor(QPalette::Button, windowFace());
     // Text is black while a control is usable; disabled controls keep the style's grey.
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, Qt::black);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QString>
@@ -7,6 +8,11 @@
 
 // A colour word of the form toolkit: 0x00BBGGRR.
 using TColor = std::uint32_t;
+
+inline QRgb colorToRgb(TColor color) {
+    return qRgb(static_cast<int>(color & 0xffu), static_cast<int>((color >> 8) & 0xffu),
+                static_cast<int>((color >> 16) & 0xffu));
+}
 
 // The one drawing state the plots change: the colour of a one-pixel solid pen.
 class TPen {

@@ -3,20 +3,28 @@
 #include "EventDispatch.h"
 #include "FormWindow.h"
 #include "ImageCanvas.h"
-#include "WindowFont.h"
-
-#include <QApplication>
+#include "WindowStyle.h"
 
 TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
     : TControl(nullptr),
-      m_canvas(std::make_unique<ImageCanvas>(clientWidth, clientHeight,
-                                             QApplication::palette().color(QPalette::Window))) {
+      m_canvas(std::make_unique<ImageCanvas>(clientWidth, clientHeight, windowFace())) {
     m_window = new FormWindow(m_canvas.get());
     attachWidget(m_window);
     m_window->setFixedSize(clientWidth, clientHeight);
     m_window->setFont(windowFont());
     m_window->onActivated = [this] { raise(OnActivate); };
     m_window->onClicked = [this] { raise(OnClick); };
+    m_window->onContextMenu = [this](QPoint at) {
+        if (!IsLoading() && OnContextPopup)
+            EventDispatch::raise([this, at](TObject*) { OnContextPopup(at); }, this);
+    };
+    m_window->acceptsFile = [this](const QString& path) {
+        return !IsLoading() && AcceptsFile && AcceptsFile(path);
+    };
+    m_window->onFileDropped = [this](const QString& path) {
+        if (OnDropFile)
+            EventDispatch::raise([this, &path](TObject*) { OnDropFile(path); }, this);
+    };
     m_canvas->SetFont(windowFont());
     m_canvas->setChangedHandler([this] { m_window->update(); });
 }
@@ -56,6 +64,10 @@ void TForm::Loaded() {
     enableEvents();
     for (const auto& control : m_controls)
         control->enableEvents();
+}
+
+void TForm::watchShortcuts(QWidget* control) {
+    control->installEventFilter(m_window);
 }
 
 void TForm::raise(const TNotifyEvent& event) {

@@ -2,6 +2,9 @@
 
 #include "Control.h"
 
+#include <QPoint>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,12 +35,20 @@ public:
     TNotifyEvent OnActivate;
     // Raised by a click on the client area outside every control.
     TNotifyEvent OnClick;
+    // Raised by a right click (or the menu key) on the client area outside every control, with
+    // the point in client coordinates. A right click raises no OnClick.
+    std::function<void(QPoint)> OnContextPopup;
+    // Files dragged over the window: AcceptsFile says which it takes; OnDropFile gets the one
+    // dropped.
+    std::function<bool(const QString& path)> AcceptsFile;
+    std::function<void(const QString& path)> OnDropFile;
 
 protected:
     // Creates a control owned by this form.
     template <class Control> Control* Create() {
         auto control = std::make_unique<Control>(clientWidget());
         Control* raw = control.get();
+        watchShortcuts(raw->widget());
         if (!IsLoading())
             raw->enableEvents();
         m_controls.push_back(std::move(control));
@@ -48,6 +59,7 @@ protected:
 
 private:
     void raise(const TNotifyEvent& event);
+    void watchShortcuts(QWidget* control);
 
     FormWindow* m_window;
     std::unique_ptr<ImageCanvas> m_canvas;

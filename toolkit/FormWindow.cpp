@@ -2,18 +2,31 @@
 
 #include "ImageCanvas.h"
 
+#include <QAction>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
 FormWindow::FormWindow(ImageCanvas* canvas) : m_canvas(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
 }
 
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         activated();
     return QWidget::event(event);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions())
+            if (action->shortcut() == pressed)
+                return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
@@ -56,4 +69,31 @@ void FormWindow::activated() {
     m_activatedSinceShow = true;
     if (onActivated)
         onActivated();
+}
+
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (onContextMenu && childAt(event->pos()) == nullptr)
+        onContextMenu(event->pos());
+}
+
+// The one local file of a drag that the window takes, or nothing.
+QString FormWindow::acceptedFile(const QMimeData* data) const {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile() || !acceptsFile)
+        return {};
+    const QString path = urls.front().toLocalFile();
+    return acceptsFile(path) ? path : QString();
+}
+
+void FormWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!acceptedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FormWindow::dropEvent(QDropEvent* event) {
+    const QString path = acceptedFile(event->mimeData());
+    if (path.isEmpty() || !onFileDropped)
+        return;
+    event->acceptProposedAction();
+    onFileDropped(path);
 }

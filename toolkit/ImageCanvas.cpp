@@ -37,11 +37,6 @@ std::pair<std::int64_t, std::int64_t> visibleSteps(std::int64_t start, int dir, 
 
 } // namespace
 
-QRgb colorToRgb(TColor color) {
-    return qRgb(static_cast<int>(color & 0xffu), static_cast<int>((color >> 8) & 0xffu),
-                static_cast<int>((color >> 16) & 0xffu));
-}
-
 ImageCanvas::ImageCanvas(int width, int height, QColor background)
     : m_image(width, height, QImage::Format_RGB32), m_background(background) {
     m_image.fill(m_background);

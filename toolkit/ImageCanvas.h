@@ -6,8 +6,6 @@
 #include <QImage>
 #include <functional>
 
-QRgb colorToRgb(TColor color);
-
 // A canvas over an image of the window's client area, kept so that the window can show it again
 // whenever it is exposed, and so that the picture can be saved or compared pixel for pixel.
 class ImageCanvas : public TCanvas {

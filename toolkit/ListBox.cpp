@@ -1,9 +1,32 @@
 #include "ListBox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QStyledItemDelegate>
 
 namespace {
+
+// Ctrl+C in the list copies its lines, as a text field copies its text.
+class CopyKeyFilter : public QObject {
+public:
+    CopyKeyFilter(const TListBox* list, QObject* parent) : QObject(parent), m_list(list) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool copy =
+            (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+        if (!copy)
+            return QObject::eventFilter(watched, event);
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_list->CopyToClipboard();
+        return true;
+    }
+
+private:
+    const TListBox* m_list;
+};
 
 class FixedRowDelegate : public QStyledItemDelegate {
 public:
@@ -23,6 +46,7 @@ TListBox::TListBox(QListWidget* list) : TControl(list), m_list(list) {
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->installEventFilter(new CopyKeyFilter(this, m_list));
 }
 
 QString TListBox::GetText() const {
@@ -60,4 +84,13 @@ QStringList TListBox::Lines() const {
     for (int i = 0; i < m_list->count(); ++i)
         lines << m_list->item(i)->text();
     return lines;
+}
+
+QString TListBox::CopiedText() const {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? Lines().join(u'\n') : selected.front()->text();
+}
+
+void TListBox::CopyToClipboard() const {
+    QGuiApplication::clipboard()->setText(CopiedText());
 }

@@ -23,6 +23,10 @@ public:
     int Count() const;
     QString Line(int index) const;
     QStringList Lines() const;
+    // The selected line, or every line when none is selected, one per line: what Ctrl+C in the
+    // list puts on the clipboard.
+    QString CopiedText() const;
+    void CopyToClipboard() const;
 
     QListWidget* listWidget() const { return m_list; }
 

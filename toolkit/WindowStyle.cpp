@@ -1,4 +1,4 @@
-#include "WindowFont.h"
+#include "WindowStyle.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -25,4 +25,8 @@ QFont windowFont() {
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+QColor windowFace() {
+    return {240, 240, 240};
 }

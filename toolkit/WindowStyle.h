@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 
 // The window font: an 11-pixel sans with Cyrillic, loaded from its file, not antialiased, fully
 // hinted, so that text looks the same on every screen.
 QFont windowFont();
+// The classic light-grey button face of the window and its free client area.
+QColor windowFace();

@@ -1,0 +1,28 @@
+#include "Examples.h"
+
+namespace {
+
+// A packet of unit time 100 µs at 20 harmonics, the waveform rebuilt from harmonics 1 ... 20.
+Setup packet(std::array<int, 8> multipliers, int harmonics = 20) {
+    Setup setup;
+    setup.packet = multipliers;
+    setup.harmonics = harmonics;
+    setup.rangeFrom = 1;
+    setup.rangeTo = harmonics;
+    return setup;
+}
+
+} // namespace
+
+const std::vector<Example>& examples() {
+    static const std::vector<Example> list = {
+        {QStringLiteral("Меандр (импульс и пауза поровну)"), packet({1, 0, 0, 0, 0, 0, 0, 1})},
+        {QStringLiteral("Скважность 4"), packet({1, 0, 0, 0, 0, 0, 0, 3})},
+        {QStringLiteral("Скважность 8"), packet({1, 0, 0, 0, 0, 0, 0, 7}, 40)},
+        {QStringLiteral("Два импульса за период"), packet({1, 1, 1, 0, 0, 0, 0, 3})},
+        {QStringLiteral("Кодовое слово"), packet({2, 1, 1, 3, 1, 1, 2, 5}, 60)},
+        {QStringLiteral("Короткий импульс (1/16 периода)"), packet({1, 0, 0, 0, 0, 0, 0, 15}, 80)},
+        {QStringLiteral("Исходная установка окна"), Setup{}},
+    };
+    return list;
+}

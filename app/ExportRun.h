@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CommandLine.h"
+
+// Writes every file the command line asks for, from the set-up alone, with no window. Every target
+// is checked before the first is written; each is written whole or not at all. Gives the failure
+// of the first file that could not be written.
+std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup& setup);

@@ -1,0 +1,19 @@
+// A set-up typed in: the same writes a person would make, so the fields' rules and the passes run
+// exactly as for typing.
+
+#include "Tovenal_unit.h"
+
+void TForm1::applySetup(const Setup& setup) {
+    const auto segments = segmentFields();
+    for (std::size_t n = 0; n < segments.size(); ++n)
+        segments[n]->SetText(IntToStr(setup.packet[n]));
+    Edit9->SetText(IntToStr(setup.unitTime));
+    Edit10->SetText(IntToStr(setup.harmonics));
+    // The lower end first: raising it lifts the upper end along, never past the count.
+    Edit13->SetText(IntToStr(setup.rangeFrom));
+    Edit14->SetText(IntToStr(setup.rangeTo));
+    CheckBox1->SetChecked(setup.showAll);
+    // Ticking "Огибающая" unticks "залить", so the fill comes second.
+    CheckBox3->SetChecked(setup.envelope != EnvelopeMode::Off);
+    CheckBox2->SetChecked(setup.envelope == EnvelopeMode::Fill);
+}
