@@ -16,20 +16,22 @@ done
 for file in spectrum/* plot/*; do
     grep -qw 'Form1\|Tovenal_unit' "$file" && fail "$file knows the window"
 done
-declare -A folder
-for file in spectrum/* toolkit/* plot/* app/*; do
-    folder[$(basename "${file%.*}")]=${file%%/*}
+declare -A folder path
+for file in $(find spectrum toolkit plot app -name '*.h' -o -name '*.cpp'); do
+    unit=$(basename "${file%.*}")
+    folder[$unit]=${file%%/*}
+    path[$unit]=${file%.*}
 done
 declare -A allowed=([spectrum]="spectrum" [toolkit]="toolkit" [plot]="plot spectrum toolkit"
          [app]="app plot spectrum toolkit")
 declare -A edges
 for unit in "${!folder[@]}"; do
     dir=${folder[$unit]}
-    edges[$unit]=$(includes "$dir/$unit.h" "$dir/$unit.cpp")
+    edges[$unit]=$(includes "${path[$unit]}.h" "${path[$unit]}.cpp")
     for used in ${edges[$unit]}; do
         [[ -n ${folder[$used]:-} ]] || continue
         [[ " ${allowed[$dir]} " == *" ${folder[$used]} "* ]] ||
-            fail "$dir/$unit includes $used.h from ${folder[$used]}/"
+            fail "${path[$unit]} includes $used.h from ${folder[$used]}/"
     done
 done
 
