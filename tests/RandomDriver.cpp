@@ -9,11 +9,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <array>
 #include <sstream>
-
-namespace {
 
 TEdit* field(int number) {
     TEdit* const fields[] = {Form1->Edit1,  Form1->Edit2,  Form1->Edit3,  Form1->Edit4,
@@ -22,6 +21,8 @@ TEdit* field(int number) {
                              Form1->Edit13, Form1->Edit14};
     return fields[number - 1];
 }
+
+namespace {
 
 TCheckBox* checkBox(int number) {
     TCheckBox* const boxes[] = {Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3};
@@ -152,6 +153,50 @@ DriverAction RandomDriver::next() {
         action.kind = DriverAction::Kind::Activate;
     }
     return action;
+}
+
+void perform(const QString& step) {
+    static const QRegularExpression pattern(QStringLiteral("^([A-Za-z]+)(\\d*)(.?)(.*)$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch parts = pattern.match(step);
+    const QString kind = parts.captured(1);
+    const int number = parts.captured(2).toInt();
+    const QString op = parts.captured(3);
+    const QString text = parts.captured(4);
+    if (kind == u"activate") {
+        EventDispatch::raise(Form1->OnActivate, Form1);
+    } else if (kind == u"click") {
+        QTest::mouseClick(Form1->widget(), Qt::LeftButton, {}, QPoint(600, 100));
+    } else if (kind == u"Edit") {
+        QLineEdit* edit = field(number)->lineEdit();
+        if (op == u"=" || op == u":")
+            edit->selectAll();
+        if (op == u"=")
+            edit->insert(text);
+        else if (op == u":" && text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else if (op == u":" || op == u"+")
+            typeKeys(edit, text);
+        else if (op == u"<")
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else if (op == u"@")
+            edit->setCursorPosition(std::min(text.toInt(), static_cast<int>(edit->text().size())));
+    } else {
+        TCheckBox* box = kind == u"CheckBox" ? checkBox(number) : nullptr;
+        TRadioButton* radio = kind == u"RadioButton" ? radioButton(number) : nullptr;
+        if (op == u"=" && box)
+            box->SetChecked(text == u"1");
+        else if (op == u"=" && radio)
+            radio->SetChecked(text == u"1");
+        else
+            QTest::mouseClick(box ? box->widget() : radio->widget(), Qt::LeftButton, {},
+                              QPoint(6, 8));
+    }
+}
+
+void play(const QString& steps) {
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
+        perform(step);
 }
 
 void Perform(const DriverAction& action) {

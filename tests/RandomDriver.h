@@ -9,6 +9,21 @@
 #include <string>
 #include <vector>
 
+class TEdit;
+
+// Edit1 ... Edit14 of Form1.
+TEdit* field(int number);
+
+// One thing a user does to Form1, written as a step:
+//   "EditN=text"  pastes text over the whole field   "EditN:keys"  selects all and types the keys
+//   "EditN:"      selects all and deletes            "EditN+keys"  types the keys at the cursor
+//   "EditN<"      backspace                          "EditN@k"     puts the cursor at k
+//   "CheckBoxN", "RadioButtonN"  clicks it           "CheckBoxN=1" the program sets its state
+//   "click"       clicks the free client area        "activate"    activates the window
+void perform(const QString& step);
+// Steps separated by blanks (so a pasted text holds no blank).
+void play(const QString& steps);
+
 struct DriverAction {
     enum class Kind {
         TypeKey,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "RandomDriver.h"
 #include "Tovenal_unit.h"
 
 #include <QImage>
@@ -18,6 +19,19 @@ protected:
     void activate() { Form1->activate(Form1); }
 
     QImage canvas() const { return Form1->GetCanvas()->image(); }
+
+    // What the window shows, each read in one place.
+    // The plots: the drawing surface of the client area.
+    static QImage picture();
+    // The whole window, controls and plots, as the screen shows it.
+    static QImage screen();
+    // One line: the packet fields, l_period, the count and the range, the three options. A field
+    // whose whole text is selected is marked '*', a greyed range or option is in brackets:
+    // "1 0 0 0 0 0 0 2 100 | 300 | 20: 0..20 | o x x".
+    static QString summary();
+    // The summary, f1, and both lists side by side.
+    static QString state();
+    static QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xffffffu; }
     QRgb pixel(int x, int y) const { return canvas().pixel(x, y) & 0xffffffu; }
     static QRgb rgb(int r, int g, int b) { return static_cast<QRgb>((r << 16) | (g << 8) | b); }
 
