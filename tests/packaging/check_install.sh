@@ -3,32 +3,23 @@
 # and builds the Debian package and checks what it holds.
 #   check_install.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
-source_dir=$1
 build_dir=$2
-skip=77
 for tool in desktop-file-validate appstreamcli dpkg-deb cpack; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed (scripts/setup installs it)"
-        exit $skip
-    fi
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed (scripts/setup installs it)"; exit 77; }
 done
-
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build_dir" --prefix "$work/usr" >/dev/null
-for file in bin/tovenal \
-            share/applications/org.tovenal.Tovenal.desktop \
-            share/metainfo/org.tovenal.Tovenal.metainfo.xml \
-            share/icons/hicolor/32x32/apps/org.tovenal.Tovenal.png \
+desktop=$work/usr/share/applications/org.tovenal.Tovenal.desktop
+for file in share/metainfo/org.tovenal.Tovenal.metainfo.xml share/icons/hicolor/32x32/apps/org.tovenal.Tovenal.png \
             share/icons/hicolor/scalable/apps/org.tovenal.Tovenal.svg; do
     [[ -e "$work/usr/$file" ]] || { echo "not installed: $file"; exit 1; }
 done
-[[ -x "$work/usr/bin/tovenal" ]] || { echo "bin/tovenal is not executable"; exit 1; }
-grep -qx 'Name=Tovenal импульсов' "$work/usr/share/applications/org.tovenal.Tovenal.desktop"
-grep -qx 'Categories=Education;Science;Physics;' "$work/usr/share/applications/org.tovenal.Tovenal.desktop"
-
-desktop-file-validate "$work/usr/share/applications/org.tovenal.Tovenal.desktop"
+[[ -x "$work/usr/bin/tovenal" ]] || { echo "bin/tovenal is not installed as a program"; exit 1; }
+grep -qx 'Name=Tovenal импульсов' "$desktop"
+grep -qx 'Categories=Education;Science;Physics;' "$desktop"
+desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$work/usr/share/metainfo/org.tovenal.Tovenal.metainfo.xml"
 
 # The Debian package: contents and dependencies.
