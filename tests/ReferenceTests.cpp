@@ -27,6 +27,9 @@ const Scenario kScenarios[] = {
                         "Edit9=780 Edit10=49 CheckBox1"},
     {"zero-period", "Edit2=-3"},
     {"long-period", "Edit1=-1 Edit2=-30000000 Edit8=-2 Edit9=-1"},
+    // Typed as the end-to-end test types it into the real program.
+    {"ones-5-no-envelope",
+     "Edit10:5 Edit2:1 Edit3:1 Edit4:1 Edit5:1 Edit6:1 Edit7:1 Edit8:1 CheckBox3"},
 };
 
 const QHash<QString, QRgb> kColours = {
