@@ -6,6 +6,7 @@
 #include "EventDispatch.h"
 
 #include <QTest>
+#include <vector>
 
 namespace {
 

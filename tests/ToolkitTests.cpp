@@ -8,7 +8,9 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <algorithm>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -26,7 +28,7 @@ const std::tuple<const char*, const char*, int> kLines[] = {
     {"4,0 0,1", "4,0 3,0 2,0 1,1", 4},
     {"1,4 0,0", "1,4 1,3 0,2 0,1", 4},
     {"0,0 10,3", "0,0 1,0 2,1 3,1 4,1 5,1 6,2 7,2 8,2 9,3", 10},
-    // Far outside the image, what the whole line would paint there (products beyond 32 bits).
+    // At the edges of the image, and far outside it (products beyond 32 bits).
     {"987,605 987,602", "987,605 987,604 987,603", 3},
     {"-1000000,303 1000000,303", "0,303 987,303", 988},
     {"-1000000,0 1000000,1", "0,0 1,1 987,1", 988},
