@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPalette>
 #include <QWidget>
 

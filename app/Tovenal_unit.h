@@ -5,6 +5,7 @@
 #include "Vcl.h"
 
 #include <array>
+#include <memory>
 
 class QMenu;
 
@@ -12,6 +13,7 @@ class QMenu;
 class TForm1 : public TForm {
 public:
     explicit TForm1(TObject* owner);
+    ~TForm1() override;
 
     TLabel* Label1;
     TLabel* Label2;
@@ -100,7 +102,7 @@ public:
     // Applies a set-up file as if typed; a bad file changes nothing and is reported. Gives whether
     // it was applied.
     bool openSetupFile(const QString& path);
-    QMenu* contextMenu() const { return m_contextMenu; }
+    QMenu* contextMenu() const { return m_contextMenu.get(); }
 
     // The eight segment fields Edit1 ... Edit8, in the order of the packet.
     std::array<TEdit*, 8> segmentFields() const;
@@ -123,7 +125,8 @@ private:
     // What the last pass showed, for the exports.
     spectrum::PassResult m_pass;
     bool m_filled = false;
-    QMenu* m_contextMenu = nullptr;
+    // Not a child of the window: it is no control of the form.
+    std::unique_ptr<QMenu> m_contextMenu;
 };
 
 extern TForm1* Form1;

@@ -57,8 +57,10 @@ void paintOnPage(QPrinter* printer, const spectrum::PassResult& pass, bool fille
 
 } // namespace
 
+TForm1::~TForm1() = default;
+
 void TForm1::buildActions() {
-    m_contextMenu = new QMenu(widget());
+    m_contextMenu = std::make_unique<QMenu>();
     const auto add = [this](QMenu* menu, const QString& text, QKeySequence keys, auto run) {
         QAction* action = menu->addAction(text);
         action->setShortcut(keys);
@@ -69,21 +71,21 @@ void TForm1::buildActions() {
         });
         return action;
     };
-    add(m_contextMenu, QStringLiteral("Сохранить рисунок…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-        [this] { savePicture(); });
-    add(m_contextMenu, QStringLiteral("Копировать рисунок"),
+    add(m_contextMenu.get(), QStringLiteral("Сохранить рисунок…"),
+        QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePicture(); });
+    add(m_contextMenu.get(), QStringLiteral("Копировать рисунок"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(); });
-    add(m_contextMenu, QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    add(m_contextMenu.get(), QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
         [this] { printPicture(); });
     m_contextMenu->addSeparator();
-    add(m_contextMenu, QStringLiteral("Экспорт гармоник (CSV)…"),
+    add(m_contextMenu.get(), QStringLiteral("Экспорт гармоник (CSV)…"),
         QKeySequence(Qt::CTRL | Qt::Key_E), [this] { exportHarmonics(); });
-    add(m_contextMenu, QStringLiteral("Экспорт сигнала (CSV)…"),
+    add(m_contextMenu.get(), QStringLiteral("Экспорт сигнала (CSV)…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), [this] { exportSignal(); });
     m_contextMenu->addSeparator();
-    add(m_contextMenu, QStringLiteral("Открыть установку…"), QKeySequence(Qt::CTRL | Qt::Key_O),
-        [this] { openSetup(); });
-    add(m_contextMenu, QStringLiteral("Сохранить установку…"),
+    add(m_contextMenu.get(), QStringLiteral("Открыть установку…"),
+        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openSetup(); });
+    add(m_contextMenu.get(), QStringLiteral("Сохранить установку…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveSetup(); });
     QMenu* examplesMenu = m_contextMenu->addMenu(QStringLiteral("Примеры"));
     for (const Example& example : examples())

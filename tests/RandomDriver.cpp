@@ -2,68 +2,22 @@
 
 #include "EventDispatch.h"
 #include "PeriodText.h"
-#include "Recalculate.h"
 #include "Tovenal_unit.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
-#include <array>
-#include <sstream>
+#include <random>
 
 namespace {
 
-TEdit* field(int number) {
-    TEdit* const fields[] = {Form1->Edit1,  Form1->Edit2,  Form1->Edit3,  Form1->Edit4,
-                             Form1->Edit5,  Form1->Edit6,  Form1->Edit7,  Form1->Edit8,
-                             Form1->Edit9,  Form1->Edit10, Form1->Edit11, Form1->Edit12,
-                             Form1->Edit13, Form1->Edit14};
-    return fields[number - 1];
-}
-
-TCheckBox* checkBox(int number) {
-    TCheckBox* const boxes[] = {Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3};
-    return boxes[number - 1];
-}
-
-TRadioButton* radioButton(int number) {
-    return number == 1 ? Form1->RadioButton1 : Form1->RadioButton2;
-}
-
 const QString kKeys = QStringLiteral("0123456789012345678901234567890123456789-+ aZж.,");
+const QStringList kPastes =
+    QStringLiteral("|0|1|999|1000|-3|-|+5|007| 5|5 |0x1F|1e5|١٢|abc|Огибающая|12345678901|"
+                   "12345678901234567890|-2147483648|2147483647|2147483648|250")
+        .split(u'|');
 
-const std::array<QString, 22> kPastes = {QString(),
-                                         QStringLiteral("0"),
-                                         QStringLiteral("1"),
-                                         QStringLiteral("999"),
-                                         QStringLiteral("1000"),
-                                         QStringLiteral("-3"),
-                                         QStringLiteral("-"),
-                                         QStringLiteral("+5"),
-                                         QStringLiteral("007"),
-                                         QStringLiteral(" 5"),
-                                         QStringLiteral("5 "),
-                                         QStringLiteral("0x1F"),
-                                         QStringLiteral("1e5"),
-                                         QStringLiteral("١٢"),
-                                         QStringLiteral("abc"),
-                                         QStringLiteral("Огибающая"),
-                                         QStringLiteral("12345678901"),
-                                         QStringLiteral("12345678901234567890"),
-                                         QStringLiteral("-2147483648"),
-                                         QStringLiteral("2147483647"),
-                                         QStringLiteral("2147483648"),
-                                         QStringLiteral("250")};
-
-bool isCanonical(const QString& text) {
-    const int value = StrToIntDef(text, 0);
-    return text == IntToStr(value) && (value != 0 || text == QStringLiteral("0"));
-}
-
-// Types text key by key; keys outside ASCII arrive as text with no key code, as from an input
-// method.
+// Keys outside ASCII arrive as text with no key code, as from an input method.
 void typeKeys(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() < 0x80)
@@ -73,203 +27,164 @@ void typeKeys(QWidget* widget, const QString& text) {
     }
 }
 
-std::string quoted(const QString& text) {
-    return '"' + text.toStdString() + '"';
-}
-
-} // namespace
-
-std::string DriverAction::describe() const {
-    std::ostringstream out;
-    switch (kind) {
-    case Kind::TypeKey:
-        out << "type " << quoted(text) << " into Edit" << target;
-        break;
-    case Kind::Paste:
-        out << "paste " << quoted(text) << " over Edit" << target;
-        break;
-    case Kind::ClearField:
-        out << "select all and delete in Edit" << target;
-        break;
-    case Kind::Backspace:
-        out << "backspace in Edit" << target;
-        break;
-    case Kind::MoveCursor:
-        out << "put the cursor at " << position << " in Edit" << target;
-        break;
-    case Kind::ClickCheckBox:
-        out << "click CheckBox" << target;
-        break;
-    case Kind::ClickRadio:
-        out << "click RadioButton" << target;
-        break;
-    case Kind::ClickFreeArea:
-        out << "click the free client area";
-        break;
-    case Kind::Activate:
-        out << "activate the window";
-        break;
-    }
-    return out.str();
-}
-
-int RandomDriver::pick(int count) {
-    return std::uniform_int_distribution<int>(0, count - 1)(m_random);
-}
-
-DriverAction RandomDriver::next() {
-    DriverAction action;
-    const int roll = pick(100);
-    if (roll < 80) {
-        std::vector<int> enabled;
-        for (int number = 1; number <= 14; ++number)
-            if (field(number)->GetEnabled())
-                enabled.push_back(number);
-        action.target = enabled[static_cast<std::size_t>(pick(static_cast<int>(enabled.size())))];
-        if (roll < 45) {
-            action.kind = DriverAction::Kind::TypeKey;
-            action.text = kKeys[pick(static_cast<int>(kKeys.size()))];
-        } else if (roll < 60) {
-            action.kind = DriverAction::Kind::Paste;
-            action.text = kPastes[static_cast<std::size_t>(pick(static_cast<int>(kPastes.size())))];
-        } else if (roll < 67) {
-            action.kind = DriverAction::Kind::ClearField;
-        } else if (roll < 74) {
-            action.kind = DriverAction::Kind::Backspace;
-        } else {
-            action.kind = DriverAction::Kind::MoveCursor;
-            action.position = pick(4);
-        }
-    } else if (roll < 90) {
-        action.kind = DriverAction::Kind::ClickCheckBox;
-        action.target = 1 + pick(3);
-    } else if (roll < 95) {
-        action.kind = DriverAction::Kind::ClickRadio;
-        action.target = 1 + pick(2);
-    } else if (roll < 98) {
-        action.kind = DriverAction::Kind::ClickFreeArea;
-    } else {
-        action.kind = DriverAction::Kind::Activate;
-    }
-    return action;
-}
-
-void Perform(const DriverAction& action) {
-    using Kind = DriverAction::Kind;
-    switch (action.kind) {
-    case Kind::TypeKey:
-        typeKeys(field(action.target)->lineEdit(), action.text);
-        break;
-    case Kind::Paste: {
-        // A paste replaces the selection, or the whole text when it was all selected.
-        QLineEdit* edit = field(action.target)->lineEdit();
+void editField(TEdit* target, QChar op, const QString& text) {
+    QLineEdit* edit = target->lineEdit();
+    if (op == u'=' || op == u':')
         edit->selectAll();
-        edit->insert(action.text);
-        break;
-    }
-    case Kind::ClearField:
-        field(action.target)->lineEdit()->selectAll();
-        QTest::keyClick(field(action.target)->lineEdit(), Qt::Key_Delete);
-        break;
-    case Kind::Backspace:
-        QTest::keyClick(field(action.target)->lineEdit(), Qt::Key_Backspace);
-        break;
-    case Kind::MoveCursor: {
-        QLineEdit* edit = field(action.target)->lineEdit();
-        edit->setCursorPosition(std::min(action.position, static_cast<int>(edit->text().size())));
-        break;
-    }
-    case Kind::ClickCheckBox:
-        QTest::mouseClick(checkBox(action.target)->checkBox(), Qt::LeftButton, {}, QPoint(6, 8));
-        break;
-    case Kind::ClickRadio:
-        QTest::mouseClick(radioButton(action.target)->radioButton(), Qt::LeftButton, {},
-                          QPoint(6, 8));
-        break;
-    case Kind::ClickFreeArea:
-        QTest::mouseClick(Form1->widget(), Qt::LeftButton, {}, QPoint(600, 100));
-        break;
-    case Kind::Activate:
-        EventDispatch::raise(Form1->OnActivate, Form1);
-        break;
-    }
+    if (op == u'=')
+        edit->insert(text);
+    else if (op == u'!')
+        target->SetText(text);
+    else if (op == u':' && text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else if (op == u':' || op == u'+')
+        typeKeys(edit, text);
+    else if (op == u'<')
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else if (op == u'@')
+        edit->setCursorPosition(std::min(text.toInt(), static_cast<int>(edit->text().size())));
 }
 
-std::string CheckInvariants(int maxHandlerDepth, const std::vector<QString>& errorsShown) {
-    std::ostringstream failure;
-    if (!errorsShown.empty())
-        failure << "error display reached: " << errorsShown.front().toStdString() << "; ";
-    if (maxHandlerDepth > kMaxHandlerNesting)
-        failure << "handlers nested " << maxHandlerDepth << " deep; ";
+// "=1" or "=0" sets the state from the program; anything else is the user's click.
+void setOrClick(auto* button, QChar op, const QString& text) {
+    if (op == u'=')
+        button->SetChecked(text == u"1");
+    else
+        QTest::mouseClick(button->widget(), Qt::LeftButton, {}, QPoint(6, 8));
+}
 
+// The field holds the plain decimal text of its value.
+bool canonical(int number) {
+    const QString text = field(number)->GetText();
+    return text == IntToStr(StrToIntDef(text, 0)) && (text == u"0" || StrToIntDef(text, 0) != 0);
+}
+
+// What the window promises at rest; the names of the promises broken.
+QStringList brokenInvariants() {
+    QStringList broken;
     std::array<int, 8> multipliers{};
     for (int number = 1; number <= 9; ++number) {
-        const QString text = field(number)->GetText();
-        const int value = StrToIntDef(text, 0);
-        const bool mayBeZero = number >= 2 && number <= 7;
-        if (!isCanonical(text) || value > 999 || (!mayBeZero && value == 0))
-            failure << "Edit" << number << " holds " << quoted(text) << "; ";
+        const int value = StrToIntDef(field(number)->GetText(), 0);
+        if (!canonical(number) || value > 999 || (value == 0 && (number == 1 || number >= 8)))
+            broken << QStringLiteral("Edit%1 \"%2\"").arg(number).arg(field(number)->GetText());
         if (number <= 8)
             multipliers[static_cast<std::size_t>(number - 1)] = value;
     }
-    const QString period =
-        QString::fromStdString(PeriodText(multipliers, StrToIntDef(Form1->Edit9->GetText(), 0)));
-    if (Form1->l_period->GetText() != period)
-        failure << "l_period " << quoted(Form1->l_period->GetText()) << " for " << quoted(period)
-                << "; ";
-
-    const QString countText = Form1->Edit10->GetText();
-    const int count = StrToIntDef(countText, 0);
-    if (!isCanonical(countText) || count > 200 || count == 0)
-        failure << "Edit10 holds " << quoted(countText) << "; ";
-    const QString lowerText = Form1->Edit13->GetText();
-    const QString upperText = Form1->Edit14->GetText();
-    if (!isCanonical(lowerText) || !isCanonical(upperText))
-        failure << "range " << quoted(lowerText) << " ... " << quoted(upperText) << "; ";
-    const int lower = StrToIntDef(lowerText, 0);
-    const int upper = StrToIntDef(upperText, 0);
-    if (lower > count || upper > count || lower > upper)
-        failure << "range " << lower << " ... " << upper << " for count " << count << "; ";
-
-    const int amplitudeLines = Form1->ListBox1->Count();
-    const int phaseLines = Form1->ListBox2->Count();
-    if (amplitudeLines != phaseLines || amplitudeLines > std::max(count, 0) + 1)
-        failure << "lists of " << amplitudeLines << " and " << phaseLines << " lines; ";
+    if (Form1->l_period->GetText().toStdString() !=
+        spectrum::periodText(multipliers, StrToIntDef(field(9)->GetText(), 0)))
+        broken << QStringLiteral("l_period");
+    const int count = StrToIntDef(field(10)->GetText(), 0);
+    if (!canonical(10) || count == 0 || count > 200)
+        broken << QStringLiteral("count");
+    const int lower = StrToIntDef(field(13)->GetText(), 0);
+    const int upper = StrToIntDef(field(14)->GetText(), 0);
+    if (!canonical(13) || !canonical(14) || lower > upper || upper > count)
+        broken << QStringLiteral("range %1 ... %2").arg(lower).arg(upper);
+    const int lines = Form1->ListBox1->Count();
+    if (lines != Form1->ListBox2->Count() || lines > std::max(count, 0) + 1)
+        broken << QStringLiteral("list lengths");
     if (Form1->CheckBox2->GetEnabled() != Form1->CheckBox3->GetChecked())
-        failure << "\"залить\" enabled while \"Огибающая\" is "
-                << (Form1->CheckBox3->GetChecked() ? "on" : "off") << "; ";
-    return failure.str();
+        broken << QStringLiteral("\"залить\" greyed");
+    return broken;
 }
 
-DriverResult PlayRandomSession(std::uint64_t seed, std::size_t actions) {
-    std::vector<QString> errorsShown;
-    auto previousDisplay = Application->OnException;
-    Application->OnException = [&](const Exception& error) {
-        errorsShown.push_back(error.Message);
-    };
-    Application->CreateForm(Form1);
-    EventDispatch::raise(Form1->OnActivate, Form1);
+// What a person or a cat can do next to the window as it is.
+class RandomSteps {
+public:
+    explicit RandomSteps(std::uint64_t seed) : m_random(seed) {}
+    QString operator()() {
+        const int roll = pick(100);
+        if (roll < 80) {
+            std::vector<int> enabled;
+            for (int number = 1; number <= 14; ++number)
+                if (field(number)->GetEnabled())
+                    enabled.push_back(number);
+            const QString name = QStringLiteral("Edit%1").arg(enabled[pick(std::ssize(enabled))]);
+            if (roll < 45)
+                return name + u'+' + kKeys[pick(kKeys.size())];
+            if (roll < 60)
+                return name + u'=' + kPastes[pick(kPastes.size())];
+            if (roll < 74)
+                return name + (roll < 67 ? u':' : u'<');
+            return name + u'@' + QString::number(pick(4));
+        }
+        if (roll < 90)
+            return QStringLiteral("CheckBox%1").arg(1 + pick(3));
+        if (roll < 95)
+            return QStringLiteral("RadioButton%1").arg(1 + pick(2));
+        return roll < 98 ? QStringLiteral("click") : QStringLiteral("activate");
+    }
 
+private:
+    int pick(qsizetype count) {
+        return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(m_random);
+    }
+
+    std::mt19937_64 m_random;
+};
+
+} // namespace
+
+TEdit* field(int number) {
+    TEdit* const fields[] = {Form1->Edit1,  Form1->Edit2,  Form1->Edit3,  Form1->Edit4,
+                             Form1->Edit5,  Form1->Edit6,  Form1->Edit7,  Form1->Edit8,
+                             Form1->Edit9,  Form1->Edit10, Form1->Edit11, Form1->Edit12,
+                             Form1->Edit13, Form1->Edit14};
+    return fields[number - 1];
+}
+
+void perform(const QString& step) {
+    static const QRegularExpression pattern(QStringLiteral("^([A-Za-z]*)(\\d*)(.?)(.*)$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch part = pattern.match(step);
+    const QString kind = part.captured(1);
+    const int number = part.captured(2).toInt();
+    const QChar op = part.captured(3).isEmpty() ? QChar() : part.captured(3).front();
+    if (kind == u"activate")
+        EventDispatch::raise(Form1->OnActivate, Form1);
+    else if (kind == u"click")
+        QTest::mouseClick(Form1->widget(), Qt::LeftButton, {}, QPoint(600, 100));
+    else if (kind == u"Edit")
+        editField(field(number), op, part.captured(4));
+    else if (kind == u"CheckBox")
+        setOrClick(number == 1   ? Form1->CheckBox1
+                   : number == 2 ? Form1->CheckBox2
+                                 : Form1->CheckBox3,
+                   op, part.captured(4));
+    else if (kind == u"RadioButton")
+        setOrClick(number == 1 ? Form1->RadioButton1 : Form1->RadioButton2, op, part.captured(4));
+}
+
+void play(const QString& steps) {
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
+        perform(step);
+}
+
+DriverResult playChecked(const std::function<QString()>& next, std::size_t count) {
+    QStringList errorsShown;
+    const auto previousDisplay = Application->OnException;
+    Application->OnException = [&](const Exception& error) { errorsShown << error.Message; };
+    Application->CreateForm(Form1);
+    perform(QStringLiteral("activate"));
     DriverResult result;
-    RandomDriver driver(seed);
-    std::vector<DriverAction> played;
-    for (std::size_t i = 0; i < actions; ++i) {
-        const DriverAction action = driver.next();
-        played.push_back(action);
+    for (std::size_t step = 0; step < count && result.failure.empty(); ++step) {
+        result.prefix << next();
         EventDispatch::resetMaxHandlerDepth();
-        Perform(action);
+        perform(result.prefix.back());
         const int depth = EventDispatch::maxHandlerDepth();
         result.deepestNesting = std::max(result.deepestNesting, depth);
-        result.actionsPlayed = i + 1;
-        // Invariants are checked after every action, so the first failure ends the shortest
-        // failing prefix.
-        result.failure = CheckInvariants(depth, errorsShown);
-        if (!result.failure.empty()) {
-            result.prefix = played;
-            break;
-        }
+        QStringList broken = errorsShown + brokenInvariants();
+        if (depth > kMaxHandlerNesting)
+            broken << QStringLiteral("handlers nested %1 deep").arg(depth);
+        result.failure = broken.join(QStringLiteral("; ")).toStdString();
     }
+    if (result.failure.empty())
+        result.prefix.clear();
     Application->ReleaseForms();
     Application->OnException = previousDisplay;
     return result;
+}
+
+DriverResult playRandomSession(std::uint64_t seed, std::size_t actions) {
+    return playChecked(RandomSteps(seed), actions);
 }

@@ -1,64 +1,39 @@
 #pragma once
 
-// Plays long seeded sequences of what a person (or a cat on the keyboard) can do to the real
-// Form1, and checks after every action what the window promises.
+// What a person (or a cat on the keyboard) does to the real Form1, written as steps for the window
+// suites and the fuzz target; and the driver, which plays long seeded sequences of them.
 
-#include <QString>
+#include <QStringList>
 #include <cstdint>
-#include <random>
+#include <functional>
 #include <string>
-#include <vector>
 
-struct DriverAction {
-    enum class Kind {
-        TypeKey,
-        Paste,
-        ClearField,
-        Backspace,
-        MoveCursor,
-        ClickCheckBox,
-        ClickRadio,
-        ClickFreeArea,
-        Activate
-    };
-    Kind kind = Kind::Activate;
-    int target = 0;   // field 1 ... 14, check box 1 ... 3, radio button 1 ... 2, or cursor position
-    int position = 0; // cursor position for MoveCursor
-    QString text;
+class TEdit;
 
-    std::string describe() const;
-};
+// Edit1 ... Edit14 of Form1.
+TEdit* field(int number);
 
-class RandomDriver {
-public:
-    explicit RandomDriver(std::uint64_t seed) : m_random(seed) {}
+// One step on Form1:
+//   "EditN=text"  pastes over the whole text   "EditN:keys"  selects all and types the keys
+//   "EditN:"      selects all and deletes      "EditN+keys"  types the keys at the cursor
+//   "EditN<"      backspace                    "EditN@k"     puts the cursor at k
+//   "CheckBoxN", "RadioButtonN"  a click       "click", "activate"  on the free client area
+//   "EditN!text", "CheckBoxN=1", "RadioButtonN=0"  what the program itself writes
+void perform(const QString& step);
+// Steps separated by blanks.
+void play(const QString& steps);
 
-    // Draws the next action among those possible on the window as it is now.
-    DriverAction next();
-
-private:
-    int pick(int count);
-    QString pickText();
-
-    std::mt19937_64 m_random;
-};
-
-// Performs one action on Form1 as the event loop would deliver it.
-void Perform(const DriverAction& action);
-
-// Every invariant of the window at rest; empty when all hold, otherwise what failed.
-std::string CheckInvariants(int maxHandlerDepth, const std::vector<QString>& errorsShown);
+// The deepest nesting of handlers that one step may cause.
+inline constexpr int kMaxHandlerNesting = 6;
 
 struct DriverResult {
-    std::size_t actionsPlayed = 0;
-    std::string failure;              // empty when every invariant held
-    std::vector<DriverAction> prefix; // the shortest failing prefix (empty when none failed)
+    std::string failure; // empty when every invariant held
+    QStringList prefix;  // the steps up to the failure (empty when none failed)
     int deepestNesting = 0;
 };
 
-// The deepest nesting of handlers any single action may cause.
-inline constexpr int kMaxHandlerNesting = 6;
-
-// Builds a fresh Form1, runs its first pass, then plays `actions` actions from `seed`, checking
-// the invariants after each; stops at the first failure. Releases the form at the end.
-DriverResult PlayRandomSession(std::uint64_t seed, std::size_t actions);
+// On a fresh, activated Form1, up to `count` steps from `next`, each followed by a check of what
+// the window promises at rest; the first failure ends the shortest failing prefix.
+DriverResult playChecked(const std::function<QString()>& next, std::size_t count);
+// Steps drawn at random from `seed` among those possible on the window as it is.
+DriverResult playRandomSession(std::uint64_t seed, std::size_t actions);

@@ -1,217 +1,163 @@
-// Events of the form toolkit: when handlers run, how they nest, where their errors go.
+// The canvas and the toolkit as tables: the pixels a line lights, the events raised and how they
+// nest, where errors go; and what no picture shows: every control, its name and the tab chain.
 
-#include "Recalculate.h"
 #include "WindowFixture.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QPushButton>
-#include <QRadioButton>
+#include "EventDispatch.h"
+#include "ImageCanvas.h"
+
+#include <QAccessible>
 #include <QTest>
-#include <QTimer>
+#include <algorithm>
+#include <stdexcept>
+#include <tuple>
 
 namespace {
 
-// A small form whose constructor puts texts and states in place, as the main window's does; its
-// handlers log the names of the controls that raised them.
-struct ProbeForm : TForm {
-    ProbeForm() : TForm(nullptr, 300, 200) {
-        field = Create<TEdit>();
-        box = Create<TCheckBox>();
-        first = Create<TRadioButton>();
-        second = Create<TRadioButton>();
-        first->SetBounds(10, 70, 120, 17);
-        second->SetBounds(10, 90, 120, 17);
-        field->OnChange = log("field");
-        box->OnClick = log("box");
-        first->OnClick = log("first");
-        second->OnClick = log("second");
-        field->SetText(QStringLiteral("first"));
-        box->SetChecked(true);
-        first->SetChecked(true);
-        second->SetChecked(true);
-        Loaded();
+// The ends of a line "x1,y1 x2,y2", pixels it must light, and how many it lights in all.
+const std::tuple<const char*, const char*, int> kLines[] = {
+    // One pixel per step from the start; the end pixel is not painted, in every direction.
+    {"98,100 102,100", "98,100 99,100 100,100 101,100", 4},
+    {"100,102 100,98", "100,102 100,101 100,100 100,99", 4},
+    {"102,98 98,102", "102,98 101,99 100,100 99,101", 4},
+    {"5,5 4,6", "5,5", 1},
+    {"5,5 5,5", "", 0},
+    // On an exact half, the smaller minor coordinate, whichever way the line runs.
+    {"0,0 4,1", "0,0 1,0 2,0 3,1", 4},
+    {"4,1 0,0", "4,1 3,1 2,0 1,0", 4},
+    {"4,0 0,1", "4,0 3,0 2,0 1,1", 4},
+    {"1,4 0,0", "1,4 1,3 0,2 0,1", 4},
+    {"0,0 10,3", "0,0 1,0 2,1 3,1 4,1 5,1 6,2 7,2 8,2 9,3", 10},
+    // At the edges of the image, and far outside it (products beyond 32 bits).
+    {"987,605 987,602", "987,605 987,604 987,603", 3},
+    {"-1000000,303 1000000,303", "0,303 987,303", 988},
+    {"-1000000,0 1000000,1", "0,0 1,1 987,1", 988},
+    {"1000000,605 -1000000,604", "0,604 1,605 987,605", 988},
+    {"301,2000000 300,-2000000", "300,0 301,1 301,605", 606},
+    {"100,100 1000100,500100", "100,100 101,100 102,101 987,543", 888},
+};
+
+QPoint point(const QString& text) {
+    return {text.section(u',', 0, 0).toInt(), text.section(u',', 1).toInt()};
+}
+
+// Form1 with handlers that log "what@depth" in place of its own. Edit13 drops one leading zero per
+// run, so each rewrite runs it again deeper; Edit14 writes Edit13 and flips CheckBox1.
+class Handlers : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        TEdit* edit = Form1->Edit13;
+        edit->OnChange = [this, edit](TObject*) {
+            log(edit->GetText());
+            if (edit->GetText().startsWith(u'0'))
+                edit->SetText(edit->GetText().mid(1));
+        };
+        Form1->Edit14->OnChange = [this, edit](TObject*) {
+            log(QStringLiteral("Edit14"));
+            edit->SetText(QStringLiteral("07"));
+            Form1->CheckBox1->SetChecked(!Form1->CheckBox1->GetChecked());
+            log(QStringLiteral("Edit14 done"));
+        };
+        Form1->CheckBox1->OnClick = [this](TObject*) {
+            log(QString(Form1->CheckBox1->GetChecked() ? "on" : "off"));
+        };
+        Form1->RadioButton1->OnClick = [this](TObject*) { log(QStringLiteral("RadioButton1")); };
+        Form1->RadioButton2->OnClick = [this](TObject*) { log(QStringLiteral("RadioButton2")); };
+        Form1->OnClick = [this](TObject*) { log(QStringLiteral("click")); };
     }
-    TNotifyEvent log(const char* name) {
-        return [this, name](TObject*) { events << QString::fromUtf8(name); };
+    void log(const QString& what) {
+        events << what + u'@' + QString::number(EventDispatch::handlerDepth());
     }
 
-    TEdit* field;
-    TCheckBox* box;
-    TRadioButton* first;
-    TRadioButton* second;
     QStringList events;
 };
 
-void click(QWidget* widget, QPoint at = QPoint(8, 8)) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-}
+class Events : public Handlers,
+               public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+const std::pair<const char*, const char*> kEvents[] = {
+    {"Edit13!1.5 Edit13!1.5", "1.5@1"},   // the text a field holds raises nothing
+    {"Edit13!0042", "0042@1 042@2 42@3"}, // each rewrite runs the handler inside the write
+    {"Edit13:4 Edit13+2", "4@1 42@1"},    // typed text, once per change
+    {"Edit14!x", "Edit14@1 07@2 7@3 on@2 Edit14 done@1"}, // the writer goes on after them
+    {"CheckBox1=0 CheckBox1=1 CheckBox1=1", "on@1"},      // only a change of state raises
+    {"CheckBox1 CheckBox1", "on@1 off@1"},
+    {"RadioButton2 RadioButton1=1 RadioButton2", "RadioButton1@1 RadioButton2@1"},
+    {"click", "click@1"},
+};
 
 } // namespace
 
-TEST_F(WindowTest, SetTextRaisesChangeAtOnceNestedInsideTheWrite) {
-    TEdit* inner = Form1->Edit11;
-    TEdit* outer = Form1->Edit12;
-    QStringList runs; // the text each run of the handler saw, and the depth it ran at
-    inner->OnChange = [&](TObject* sender) {
-        EXPECT_EQ(sender, inner);
-        const QString text = inner->GetText();
-        runs << text + u'@' + QString::number(EventDispatch::handlerDepth());
-        // Drops one leading zero per run: each rewrite runs the handler again, one level deeper.
-        if (text.size() > 1 && text.startsWith(u'0'))
-            inner->SetText(text.mid(1));
-    };
-
-    // The handler has run, with the new text in place, by the time the write returns; the text
-    // the field already holds raises nothing.
-    inner->SetText(QStringLiteral("1.5"));
-    inner->SetText(QStringLiteral("1.5"));
-    EXPECT_EQ(runs.join(' ').toStdString(), "1.5@1");
-
-    // A write inside a handler runs the other field's handler one level deeper, before the
-    // outer handler's next statement.
-    outer->OnChange = [&](TObject*) {
-        inner->SetText(QStringLiteral("2.5"));
-        EXPECT_EQ(runs.size(), 2);
-    };
-    outer->SetText(QStringLiteral("7"));
-
-    // Typed text raises the same event, once per change; a handler that rewrites its own field
-    // runs again inside each rewrite until the text comes to rest.
-    inner->SetEnabled(true);
-    typeOver(inner, QStringLiteral("9"));
-    type(inner, QStringLiteral("1"));
-    inner->SetText(QStringLiteral("00042"));
-    EXPECT_EQ(inner->GetText(), QStringLiteral("42"));
-    EXPECT_EQ(runs.join(' ').toStdString(), "1.5@1 2.5@2 9@1 91@1 00042@1 0042@2 042@3 42@4");
-    EXPECT_EQ(EventDispatch::handlerDepth(), 0);
-    EXPECT_TRUE(errors.isEmpty());
+TEST(Canvas, LinesLightTheirStartAndNotTheirEnd) {
+    for (const auto& [ends, lit, count] : kLines) {
+        SCOPED_TRACE(ends);
+        const QStringList end = QString::fromUtf8(ends).split(u' ');
+        ImageCanvas canvas(kWindowWidth, kWindowHeight, Qt::white);
+        canvas.MoveTo(point(end[0]).x(), point(end[0]).y());
+        canvas.LineTo(point(end[1]).x(), point(end[1]).y());
+        const auto* pixels = reinterpret_cast<const QRgb*>(canvas.image().constBits());
+        EXPECT_EQ(std::count(pixels, pixels + kWindowWidth * kWindowHeight, 0xff000000u), count);
+        for (const QString& pixel : QString::fromUtf8(lit).split(u' ', Qt::SkipEmptyParts))
+            EXPECT_EQ(at(canvas.image(), point(pixel).x(), point(pixel).y()), 0u)
+                << qPrintable(pixel);
+    }
 }
 
-TEST_F(WindowTest, CheckBoxClickFollowsEveryChangeOfState) {
-    TCheckBox* box = Form1->CheckBox1; // unchecked
-    QStringList runs; // the state each run of the handler saw, and the depth it ran at
-    box->OnClick = [&](TObject* sender) {
-        EXPECT_EQ(sender, box);
-        runs << QString(box->GetChecked() ? "on@" : "off@") +
-                    QString::number(EventDispatch::handlerDepth());
-    };
-
-    // The state it already has raises nothing; the other state runs the handler at once.
-    box->SetChecked(false);
-    box->SetChecked(true);
-    box->SetChecked(true);
-    box->SetChecked(false);
-    EXPECT_EQ(runs.join(' ').toStdString(), "on@1 off@1");
-
-    // From inside another handler: one level deeper and before that handler goes on.
-    Form1->Edit11->OnChange = [&](TObject*) {
-        box->SetChecked(true);
-        EXPECT_EQ(runs.size(), 3);
-    };
-    Form1->Edit11->SetText(QStringLiteral("1"));
-
-    // The user's click toggles it and raises the same event.
-    click(box->checkBox());
-    EXPECT_FALSE(box->GetChecked());
-    EXPECT_EQ(runs.join(' ').toStdString(), "on@1 off@1 on@2 off@1");
-    EXPECT_TRUE(errors.isEmpty());
+TEST_P(Events, RaisedAtOnceNestedInsideTheWrites) {
+    play(QString::fromUtf8(GetParam().first));
+    EXPECT_EQ(events.join(u' ').toStdString(), GetParam().second);
 }
 
-TEST_F(WindowTest, NoHandlerRunsWhileAFormIsBuiltAndRadioButtonsExcludeEachOther) {
-    ProbeForm probe;
-    EXPECT_TRUE(probe.events.isEmpty());
-    EXPECT_EQ(probe.field->GetText(), QStringLiteral("first"));
-    EXPECT_TRUE(probe.box->GetChecked());
-    EXPECT_TRUE(probe.second->GetChecked());
-    EXPECT_FALSE(probe.first->GetChecked());
-    // Once built, the same writes raise their events.
-    probe.field->SetText(QStringLiteral("second"));
-    probe.box->SetChecked(false);
-    // By the user's clicks: the clicked radio button is checked, the other one not, and a click
-    // on the checked one raises nothing. The buttons of another form are another group.
-    click(probe.first->radioButton());
-    click(probe.first->radioButton());
-    EXPECT_TRUE(probe.first->GetChecked());
-    EXPECT_FALSE(probe.second->GetChecked());
-    click(probe.second->radioButton());
-    EXPECT_FALSE(probe.first->GetChecked());
-    EXPECT_EQ(probe.events.join(' ').toStdString(), "field box first second");
-    EXPECT_TRUE(Form1->RadioButton2->GetChecked());
-    EXPECT_TRUE(errors.isEmpty());
-}
+INSTANTIATE_TEST_SUITE_P(Table, Events, ::testing::ValuesIn(kEvents));
 
-TEST_F(WindowTest, ErrorStopsTheHandlersItPassesAndReachesTheDisplayOnce) {
-    TEdit* inner = Form1->Edit11;
-    TEdit* outer = Form1->Edit12;
-    const QString message = QStringLiteral("'x' is not a valid integer value");
-    inner->OnChange = [&](TObject*) { throw EConvertError(message); };
-
-    // Nested in a write: the error comes out of the write, so the handler that wrote stops there;
-    // what was written before the error stays.
-    int written = 0;
-    int finished = 0;
-    outer->OnChange = [&](TObject*) {
-        inner->SetText(IntToStr(++written));
-        ++finished;
-    };
-    EXPECT_THROW(outer->SetText(QStringLiteral("a")), EConvertError);
-    EXPECT_EQ(finished, 0);
-    EXPECT_EQ(inner->GetText(), QStringLiteral("1"));
-    EXPECT_TRUE(errors.isEmpty());
-
-    // At the top of the user's keystroke the error goes to the display, once, and the next
-    // keystroke is handled as usual.
-    outer->SetEnabled(true);
-    type(outer, QStringLiteral("b"));
-    EXPECT_EQ(errors, QStringList{message});
-    type(outer, QStringLiteral("c"));
-    EXPECT_EQ(errors, QStringList({message, message}));
-    EXPECT_EQ(finished, 0);
-    EXPECT_EQ(inner->GetText(), QStringLiteral("3"));
-    EXPECT_EQ(outer->GetText(), QStringLiteral("abc"));
-    EXPECT_EQ(EventDispatch::handlerDepth(), 0);
-
-    // A check box clicked by the user, whose handler fails at once: shown once, the tick stays.
-    errors.clear();
-    Form1->CheckBox1->OnClick = [&](TObject*) { throw EConvertError(QStringLiteral("boom")); };
-    click(Form1->CheckBox1->checkBox());
-    EXPECT_EQ(errors, QStringList{QStringLiteral("boom")});
+TEST_F(Handlers, ErrorsStopTheHandlersTheyPassAndReachTheDisplayOnce) {
+    Form1->Edit13->OnChange = [](TObject*) { throw EConvertError(QStringLiteral("bad")); };
+    Form1->CheckBox1->OnClick = Form1->Edit13->OnChange;
+    play(QStringLiteral("Edit14+x CheckBox1"));
+    EXPECT_EQ(events.join(u' ').toStdString(), "Edit14@1");    // stopped at the failing write
+    EXPECT_EQ(Form1->Edit13->GetText(), QStringLiteral("07")); // what was written stays
     EXPECT_TRUE(Form1->CheckBox1->GetChecked());
-}
+    EXPECT_EQ(errors, QStringList({"bad", "bad"}));
 
-TEST_F(WindowTest, FormClickCountsOnlyOnTheFreeClientArea) {
-    int clicks = 0;
-    Form1->OnClick = [&](TObject* sender) {
-        EXPECT_EQ(sender, static_cast<TObject*>(Form1));
-        ++clicks;
+    // At start-up: no half-built form stays, and anything thrown is shown as an error.
+    struct FailingForm : TForm {
+        explicit FailingForm(TObject* owner) : TForm(owner, 10, 10) {
+            throw Exception(QStringLiteral("no"));
+        }
     };
-    // The free client area counts; a field and the right button do not.
-    click(Form1->widget(), QPoint(600, 100));
-    click(Form1->Edit1->widget(), QPoint(5, 5));
-    QTest::mouseClick(Form1->widget(), Qt::RightButton, {}, QPoint(600, 100));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_TRUE(errors.isEmpty());
+    FailingForm* failed = nullptr;
+    EXPECT_THROW(Application->CreateForm(failed), Exception);
+    EXPECT_EQ(failed, nullptr);
+    Application->HandleException(std::make_exception_ptr(42));
+    Application->HandleException(std::make_exception_ptr(std::runtime_error("library")));
+    EXPECT_EQ(errors, QStringList({"bad", "bad", "", "library"}));
+    errors.clear();
 }
 
-TEST_F(WindowTest, ExitButtonClosesTheWindowAndEndsTheEventLoop) {
-    const auto passes = PassCount();
-    bool shown = false;
-    bool timedOut = false;
-    const QObject scope; // cancels the timers when the test ends
-    QTimer::singleShot(200, &scope, [&] {
-        shown = Form1->widget()->isVisible();
-        click(Form1->Button2->pushButton(), QPoint(50, 16));
-    });
-    QTimer::singleShot(10000, &scope, [&] {
-        timedOut = true;
-        QCoreApplication::quit();
-    });
-    Application->Run();
-    EXPECT_TRUE(shown);
-    EXPECT_FALSE(timedOut);
-    // The window's first activation ran the first pass; the forms are gone afterwards.
-    EXPECT_GE(PassCount(), passes + 1);
-    EXPECT_EQ(Form1, nullptr);
-    EXPECT_TRUE(errors.isEmpty());
+TEST_F(WindowTest, EveryControlStandsOnTheWindowNamedOnceInTheTabChain) {
+    QWidget* window = Form1->widget();
+    const QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(controls.size(), 37);
+    for (const QWidget* control : controls)
+        EXPECT_TRUE(control->isVisibleTo(window) && window->rect().contains(control->geometry()));
+    QList<const TControl*> order = {Form1->Button2};
+    for (int number = 1; number <= 10; ++number)
+        order << field(number);
+    order << Form1->ListBox1 << Form1->ListBox2 << Form1->CheckBox1 << Form1->CheckBox2
+          << Form1->CheckBox3 << Form1->RadioButton1 << Form1->RadioButton2;
+    for (int number = 11; number <= 14; ++number)
+        order << field(number);
+    QStringList names;
+    QWidget* stop = order[0]->widget();
+    for (const TControl* control : order) {
+        while ((stop->focusPolicy() & Qt::TabFocus) == 0 || stop->isWindow())
+            stop = stop->nextInFocusChain();
+        EXPECT_EQ(stop, control->widget()) << "tab stop " << names.size();
+        names << QAccessible::queryAccessibleInterface(stop)->text(QAccessible::Name);
+        stop = stop->nextInFocusChain();
+    }
+    names.removeDuplicates();
+    names.removeAll(QString());
+    EXPECT_EQ(names.size(), 22) << "names missing or repeated";
 }

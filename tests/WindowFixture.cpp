@@ -1,7 +1,10 @@
 #include "WindowFixture.h"
 
 #include <QLineEdit>
-#include <QTest>
+
+const auto failOnError = [](const Exception& error) {
+    ADD_FAILURE() << "unexpected error display: " << error.what();
+};
 
 void WindowTest::SetUp() {
     SetDecimalSeparator(u'.');
@@ -11,30 +14,46 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     Application->ReleaseForms();
-    Application->OnException = [](const Exception& error) {
-        ADD_FAILURE() << "unexpected error display: " << error.what();
+    Application->OnException = failOnError;
+    EXPECT_TRUE(errors.isEmpty()) << "error display reached: " << errors.join(u'\n').toStdString();
+}
+
+QString WindowTest::summary() {
+    const auto text = [](int number) {
+        const QLineEdit* edit = field(number)->lineEdit();
+        const bool selected = !edit->text().isEmpty() && edit->selectedText() == edit->text();
+        return edit->text() + QString(selected ? "*" : "");
     };
+    const auto greyed = [](const TControl* control, const QString& shown) {
+        return control->GetEnabled() ? shown : u'(' + shown + u')';
+    };
+    QStringList packet;
+    for (int number = 1; number <= 9; ++number)
+        packet << text(number);
+    QStringList options;
+    for (const TCheckBox* box : {Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3})
+        options << greyed(box, box->GetChecked() ? QStringLiteral("x") : QStringLiteral("o"));
+    return QStringLiteral("%1 | %2 | %3: %4 | %5")
+        .arg(packet.join(u' '), Form1->l_period->GetText(), text(10),
+             greyed(field(13), text(13) + QStringLiteral("..") + text(14)), options.join(u' '));
 }
 
-void WindowTest::type(TEdit* field, const QString& keys) {
-    QTest::keyClicks(field->lineEdit(), keys);
+QString WindowTest::state() {
+    const QStringList amplitudes = Form1->ListBox1->Lines();
+    const QStringList phases = Form1->ListBox2->Lines();
+    QString text = summary() + QStringLiteral("\nf1 = ") + Form1->f1->GetText() + u'\n';
+    for (qsizetype i = 0; i < std::max(amplitudes.size(), phases.size()); ++i)
+        text += amplitudes.value(i) + QStringLiteral(" | ") + phases.value(i) + u'\n';
+    return text;
 }
 
-void WindowTest::typeOver(TEdit* field, const QString& keys) {
-    field->SelectAll();
-    type(field, keys);
-}
-
-void WindowTest::clear(TEdit* field) {
-    field->SelectAll();
-    QTest::keyClick(field->lineEdit(), Qt::Key_Delete);
-}
-
-bool WindowTest::wholeTextSelected(const TEdit* field) {
-    const QLineEdit* edit = field->lineEdit();
-    return !edit->text().isEmpty() && edit->selectedText() == edit->text();
-}
-
-bool WindowTest::anythingSelected(const TEdit* field) {
-    return field->lineEdit()->hasSelectedText();
+// The window suites run under Qt's offscreen platform with the program's own style and font.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    Application->Initialize(argc, argv);
+    Application->OnException = failOnError;
+    const int result = RUN_ALL_TESTS();
+    Application->Shutdown();
+    return result;
 }

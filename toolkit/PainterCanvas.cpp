@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+
 PainterCanvas::PainterCanvas(QPainter& painter, QSize size, QColor background)
     : m_painter(painter), m_size(size), m_background(background) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -14,13 +17,13 @@ void PainterCanvas::LineTo(int x, int y) {
     if (from == QPoint(x, y))
         return;
     const QColor color = QColor(colorToRgb(GetPen()->GetColor()));
-    if (from.y() == y || from.x() == x) {
+    if (from.y() == y) {
         // The pixels from the start up to, not including, the end: one filled strip.
-        const QRect strip = QRect(from, QPoint(x, y)).normalized();
-        const QRect painted = from.y() == y
-                                  ? QRect(std::min(from.x(), x + 1), y, strip.width() - 1, 1)
-                                  : QRect(x, std::min(from.y(), y + 1), 1, strip.height() - 1);
-        m_painter.fillRect(painted, color);
+        m_painter.fillRect(QRect(std::min(from.x(), x + 1), y, std::abs(x - from.x()), 1), color);
+        return;
+    }
+    if (from.x() == x) {
+        m_painter.fillRect(QRect(x, std::min(from.y(), y + 1), 1, std::abs(y - from.y())), color);
         return;
     }
     QPen pen(color);

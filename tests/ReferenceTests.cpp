@@ -1,0 +1,130 @@
+// What a user gives the window, and the reviewed result in tests/reference/: texts (<name>.txt)
+// and picture (<name>.png), beside a few pixels computed by hand (<name>.pixels) so that no
+// reference rests on the code alone. TOVENAL_UPDATE_REFERENCES=1 rewrites pictures and texts from
+// the present program: review every changed picture before committing it.
+
+#include "WindowFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+
+namespace {
+
+struct Scenario {
+    const char* name;
+    const char* steps; // after the first activation (see perform())
+};
+
+const Scenario kScenarios[] = {
+    {"defaults", ""}, // also the whole window: every control in its place
+    {"count3-curve", "Edit10=3 CheckBox2"},
+    {"ones-200-no-envelope",
+     "Edit2=1 Edit3=1 Edit4=1 Edit5=1 Edit6=1 Edit7=1 Edit8=1 Edit10=200 CheckBox3"},
+    {"count150-range0", "Edit10=150 Edit13=0 Edit14=0"},
+    {"odd-49-show-all", "Edit1=2 Edit2=9 Edit3=12 Edit4=12 Edit5=1 Edit6=4 Edit7=1 Edit8=7 "
+                        "Edit9=780 Edit10=49 CheckBox1"},
+    {"zero-period", "Edit2=-3"},
+    {"long-period", "Edit1=-1 Edit2=-30000000 Edit8=-2 Edit9=-1"},
+    // Typed as the end-to-end test types it into the real program.
+    {"ones-5-no-envelope",
+     "Edit10:5 Edit2:1 Edit3:1 Edit4:1 Edit5:1 Edit6:1 Edit7:1 Edit8:1 CheckBox3"},
+};
+
+const QHash<QString, QRgb> kColours = {
+    {"black", 0x000000}, {"white", 0xffffff},    {"background", 0xf0f0f0},
+    {"grid", 0xc8c8c8},  {"envelope", 0xc8fafa}, {"stem", 0x0332c8},
+    {"phase", 0x963296}, {"cap", 0xfa3264},      {"marker", 0xc8fa64}};
+
+QString referencePath(const QString& file) {
+    return QStringLiteral(TOVENAL_REFERENCE_DIR "/") + file;
+}
+
+const bool kUpdating = qEnvironmentVariableIntValue("TOVENAL_UPDATE_REFERENCES") == 1;
+
+// On a difference, writes the picture and a grey copy with the differing pixels in red.
+void expectPicture(const QString& name, const QImage& actual) {
+    const QString file = referencePath(name + QStringLiteral(".png"));
+    if (kUpdating)
+        actual.save(file);
+    const QImage expected = QImage(file).convertToFormat(QImage::Format_RGB32);
+    if (expected == actual)
+        return;
+    QImage diff =
+        actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < diff.height(); ++y)
+        for (int x = 0; x < diff.width(); ++x)
+            if (!expected.valid(x, y) || expected.pixel(x, y) != actual.pixel(x, y))
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+    const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/reference-diff"));
+    dir.mkpath(QStringLiteral("."));
+    actual.save(dir.filePath(name + QStringLiteral("-actual.png")));
+    diff.save(dir.filePath(name + QStringLiteral("-diff.png")));
+    ADD_FAILURE() << qPrintable(file) << " differs: see " << qPrintable(dir.absolutePath());
+}
+
+class Reference : public WindowTest, public ::testing::WithParamInterface<Scenario> {};
+
+} // namespace
+
+TEST_P(Reference, WindowShowsTheReviewedResult) {
+    const QString name = QString::fromUtf8(GetParam().name);
+    play(QStringLiteral("activate ") + QString::fromUtf8(GetParam().steps));
+    QFile texts(referencePath(name + QStringLiteral(".txt")));
+    if (kUpdating && texts.open(QIODevice::WriteOnly))
+        texts.write(state().toUtf8());
+    texts.close();
+    ASSERT_TRUE(texts.open(QIODevice::ReadOnly)) << qPrintable(texts.fileName());
+    EXPECT_EQ(state().toStdString(), texts.readAll().toStdString());
+    expectPicture(name, picture());
+    if (name == u"defaults") {
+        Form1->Show();
+        expectPicture(name + QStringLiteral("-window"), screen());
+    }
+
+    // "x y colour  why": computed by hand, they hold in the reviewed picture and the live one.
+    QFile pixels(referencePath(name + QStringLiteral(".pixels")));
+    ASSERT_TRUE(pixels.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QImage reviewed(referencePath(name + QStringLiteral(".png")));
+    int checked = 0;
+    for (const QString& line : QString::fromUtf8(pixels.readAll()).split(u'\n')) {
+        const QStringList word = line.split(u' ', Qt::SkipEmptyParts);
+        if (word.size() < 3 || word[0].startsWith(u'#'))
+            continue;
+        const QRgb colour = kColours.value(word[2], 0x1000000); // no pixel has an unknown colour
+        EXPECT_EQ(at(reviewed, word[0].toInt(), word[1].toInt()), colour) << qPrintable(line);
+        EXPECT_EQ(at(picture(), word[0].toInt(), word[1].toInt()), colour) << qPrintable(line);
+        ++checked;
+    }
+    EXPECT_GE(checked, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, Reference, ::testing::ValuesIn(kScenarios),
+                         [](const auto& info) {
+                             return QString::fromUtf8(info.param.name).remove(u'-').toStdString();
+                         });
+
+TEST_F(WindowTest, ClickOnTheFreeClientAreaDrawsTheWholePicture) {
+    EXPECT_EQ(Form1->f1->GetText(), QStringLiteral("1")); // no pass ran while the window was built
+    perform(QStringLiteral("click"));
+    EXPECT_TRUE(picture() == QImage(referencePath(QStringLiteral("defaults.png")))
+                                 .convertToFormat(QImage::Format_RGB32));
+}
+
+// Run alone with QT_SCALE_FACTOR=2: each canvas pixel is a sharp 2 x 2 block of screen pixels.
+class HiDpi : public WindowTest {};
+
+TEST_F(HiDpi, PictureStaysSharpAtTwiceTheDensity) {
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2")
+        GTEST_SKIP() << "runs with QT_SCALE_FACTOR=2";
+    perform(QStringLiteral("activate"));
+    Form1->Show();
+    const QImage shot = screen();
+    ASSERT_EQ(shot.size(), QSize(2 * kWindowWidth, 2 * kWindowHeight));
+    const QImage blocks = picture().scaled(shot.size()); // each pixel repeated, never blended
+    for (const QRect panel : {QRect(10, 10, 510, 490), QRect(540, 280, 430, 160)}) {
+        const QRect device(2 * panel.topLeft(), 2 * panel.size());
+        EXPECT_TRUE(shot.copy(device) == blocks.copy(device)) << "panel at " << panel.x();
+    }
+}
