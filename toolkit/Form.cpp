@@ -6,6 +6,7 @@
 #include "WindowFont.h"
 
 #include <QApplication>
+#include <QShortcut>
 
 TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
     : TControl(nullptr),
@@ -17,6 +18,7 @@ TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
     m_window->setFont(windowFont());
     m_window->onActivated = [this] { raise(OnActivate); };
     m_window->onClicked = [this] { raise(OnClick); };
+    m_window->hintAt = [this](QPoint at) { return hintAt(at); };
     m_canvas->SetFont(windowFont());
     m_canvas->setChangedHandler([this] { m_window->update(); });
 }
@@ -52,6 +54,12 @@ QWidget* TForm::clientWidget() const {
     return m_window;
 }
 
+void TForm::AddShortCut(const QKeySequence& keys, TNotifyEvent handler) {
+    auto* shortcut = new QShortcut(keys, m_window);
+    QObject::connect(shortcut, &QShortcut::activated,
+                     [this, handler = std::move(handler)] { raise(handler); });
+}
+
 void TForm::Loaded() {
     enableEvents();
     for (const auto& control : m_controls)
@@ -61,4 +69,11 @@ void TForm::Loaded() {
 void TForm::raise(const TNotifyEvent& event) {
     if (!IsLoading())
         EventDispatch::raise(event, this);
+}
+
+QString TForm::hintAt(QPoint at) {
+    QString text;
+    if (OnHint)
+        raise([&](TObject* sender) { text = OnHint(sender, at); });
+    return text;
 }

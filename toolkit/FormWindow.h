@@ -4,15 +4,17 @@
 #include <functional>
 
 class ImageCanvas;
+class QHelpEvent;
 
-// The Qt window behind a form: shows the form's drawing surface and reports window activation and
-// clicks on the free client area.
+// The Qt window behind a form: shows the form's drawing surface, reports window activation and
+// clicks on the free client area, and shows the tooltips asked for there.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(ImageCanvas* canvas);
 
     std::function<void()> onActivated;
     std::function<void()> onClicked;
+    std::function<QString(QPoint at)> hintAt;
 
 protected:
     bool event(QEvent* event) override;
@@ -23,6 +25,7 @@ protected:
 
 private:
     void activated();
+    void showHint(const QHelpEvent* event);
 
     ImageCanvas* m_canvas;
     bool m_pressedOnClient = false;
