@@ -1,5 +1,6 @@
 // The recalculation pass: the only code that reads the window's inputs. It reads them all afresh,
-// computes the pass as a value and shows it: f1, the picture and both lists.
+// computes the pass as a value, keeps it and shows it: f1, the picture, both lists and the
+// readouts of the plots.
 
 #include "ImageCanvas.h"
 #include "Listing.h"
@@ -24,13 +25,16 @@ spectrum::PassInput TForm1::readInputs() const {
 
 void TForm1::Recalculate() {
     ++m_passes;
-    const spectrum::PassResult pass = spectrum::computePass(readInputs());
+    m_lastPass = spectrum::computePass(readInputs());
+    const spectrum::PassResult& pass = m_lastPass;
+    const bool filledEnvelope = CheckBox2->GetChecked();
     // A packet that cannot be computed shows no f1, the empty panels and empty lists until the
     // next usable input.
     f1->SetText(pass.computed ? FloatToStr(pass.f1) : QString());
-    DrawPass(*GetCanvas(), pass, CheckBox2->GetChecked());
+    DrawPass(*GetCanvas(), pass, filledEnvelope);
     ListBox1->Clear();
     ListBox2->Clear();
     ListBox1->Add(amplitudeLines(pass));
     ListBox2->Add(phaseLines(pass));
+    showReadouts(filledEnvelope);
 }

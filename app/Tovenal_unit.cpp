@@ -23,6 +23,7 @@ TNotifyEvent bind(TForm1* form, Handler handler) {
 TForm1::TForm1(TObject* owner) : TForm(owner, 988, 606) {
     buildControls();
     nameControlsForScreenReaders();
+    buildPanels();
     Loaded();
     UpdatePeriod();
 }
@@ -139,7 +140,8 @@ void TForm1::buildControls() {
         QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
 }
 
-// Each field is announced with the captions that stand beside it on the window.
+// Each field is announced with the captions that stand beside it on the window. The period and f1
+// are announced by the values they show, and described by what they are.
 void TForm1::nameControlsForScreenReaders() {
     const auto segments = segmentFields();
     for (int n = 1; n <= 8; ++n) {
@@ -161,8 +163,8 @@ void TForm1::nameControlsForScreenReaders() {
     RadioButton1->SetAccessibleName(QStringLiteral("Диапазон частот"));
     RadioButton2->SetAccessibleName(QStringLiteral("Диапазон гармоник"));
     Button2->SetAccessibleName(QStringLiteral("Выход"));
-    l_period->SetAccessibleName(QStringLiteral("Период посылки, мкс"));
-    f1->SetAccessibleName(QStringLiteral("f1, кГц"));
+    l_period->SetAccessibleDescription(QStringLiteral("Период посылки, мкс"));
+    f1->SetAccessibleDescription(QStringLiteral("f1, кГц"));
 }
 
 std::array<TEdit*, 8> TForm1::segmentFields() const {

@@ -83,6 +83,8 @@ public:
     std::array<TEdit*, 8> segmentFields() const;
     // How many passes have started since the window was built.
     unsigned long long passCount() const { return m_passes; }
+    // What the last pass computed, as the window shows it.
+    const spectrum::PassResult& lastPass() const { return m_lastPass; }
 
 private:
     void buildControls();
@@ -91,8 +93,15 @@ private:
     void correctField(TEdit* field);
     void correctNonZeroField(TEdit* field);
     void enableRangeFields();
+    void buildPanels();
+    void showReadouts(bool filledEnvelope);
 
     unsigned long long m_passes = 0;
+    spectrum::PassResult m_lastPass;
+    // Invisible regions over the plots that screen readers read.
+    TAccessibleRegion* m_amplitudePanel = nullptr;
+    TAccessibleRegion* m_phasePanel = nullptr;
+    TAccessibleRegion* m_signalPanel = nullptr;
 };
 
 extern TForm1* Form1;
