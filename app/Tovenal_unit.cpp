@@ -24,6 +24,7 @@ TForm1::TForm1(TObject* owner) : TForm(owner, 988, 606) {
     buildControls();
     nameControlsForScreenReaders();
     buildPanels();
+    wireKeyboard();
     Loaded();
     UpdatePeriod();
 }

@@ -4,10 +4,14 @@
 #include "Vcl.h"
 
 #include <array>
+#include <utility>
 
 // The main window: every control at its design position and default, wired to its handler.
 class TForm1 : public TForm {
 public:
+    // The largest segment multiplier and unit time.
+    static constexpr int kMaxMultiplier = 999;
+
     explicit TForm1(TObject* owner);
 
     TLabel* Label1;
@@ -51,6 +55,8 @@ public:
     // Activation of the window and a click on its free client area.
     void activate(TObject* Sender);
     void Button2Click(TObject* Sender);
+    // F1: the keys of the program in a message box.
+    void showKeys(TObject* Sender);
 
     // The packet: segment multipliers and unit time.
     void Edit1Change(TObject* Sender);
@@ -95,6 +101,9 @@ private:
     void enableRangeFields();
     void buildPanels();
     void showReadouts(bool filledEnvelope);
+    void wireKeyboard();
+    std::pair<int, int> stepLimits(const TEdit* field) const;
+    void stepField(TEdit* field, int& key);
 
     unsigned long long m_passes = 0;
     spectrum::PassResult m_lastPass;
