@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kMaxMultiplier = 999;
-
 int valueOf(const TEdit* field) {
     return StrToIntDef(field->GetText(), 0);
 }
@@ -15,8 +13,8 @@ int valueOf(const TEdit* field) {
 // Clamps the field to 999 and writes it in canonical decimal form (no leading zeros, no plus;
 // text that is not a number becomes 0).
 void canonicalise(TEdit* field) {
-    if (valueOf(field) > kMaxMultiplier)
-        field->SetText(IntToStr(kMaxMultiplier));
+    if (valueOf(field) > TForm1::kMaxMultiplier)
+        field->SetText(IntToStr(TForm1::kMaxMultiplier));
     field->SetText(IntToStr(valueOf(field)));
 }
 

@@ -1,5 +1,6 @@
 // The recalculation pass: the only code that reads the window's inputs. It reads them all afresh,
-// computes the pass as a value and shows it: f1, the picture and both lists.
+// computes the pass as a value, keeps it and shows it: f1, the picture, both lists and the
+// readouts of the plots.
 
 #include "ImageCanvas.h"
 #include "Listing.h"
@@ -34,4 +35,5 @@ void TForm1::Recalculate() {
     ListBox2->Clear();
     ListBox1->Add(amplitudeLines(m_pass));
     ListBox2->Add(phaseLines(m_pass));
+    showReadouts(m_filled);
 }

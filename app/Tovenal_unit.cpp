@@ -26,6 +26,8 @@ TForm1::TForm1(TObject* owner) : TForm(owner, plot::kPictureWidth, plot::kPictur
     buildControls();
     nameControlsForScreenReaders();
     buildActions();
+    buildPanels();
+    wireKeyboard();
     Loaded();
     UpdatePeriod();
 }
@@ -142,7 +144,8 @@ void TForm1::buildControls() {
         QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
 }
 
-// Each field is announced with the captions that stand beside it on the window.
+// Each field is announced with the captions that stand beside it on the window. The period and f1
+// are announced by the values they show, and described by what they are.
 void TForm1::nameControlsForScreenReaders() {
     const auto segments = segmentFields();
     for (int n = 1; n <= 8; ++n) {
@@ -164,8 +167,8 @@ void TForm1::nameControlsForScreenReaders() {
     RadioButton1->SetAccessibleName(QStringLiteral("Диапазон частот"));
     RadioButton2->SetAccessibleName(QStringLiteral("Диапазон гармоник"));
     Button2->SetAccessibleName(QStringLiteral("Выход"));
-    l_period->SetAccessibleName(QStringLiteral("Период посылки, мкс"));
-    f1->SetAccessibleName(QStringLiteral("f1, кГц"));
+    l_period->SetAccessibleDescription(QStringLiteral("Период посылки, мкс"));
+    f1->SetAccessibleDescription(QStringLiteral("f1, кГц"));
 }
 
 std::array<TEdit*, 8> TForm1::segmentFields() const {

@@ -6,12 +6,16 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 class QMenu;
 
 // The main window: every control at its design position and default, wired to its handler.
 class TForm1 : public TForm {
 public:
+    // The largest segment multiplier and unit time.
+    static constexpr int kMaxMultiplier = 999;
+
     explicit TForm1(TObject* owner);
     ~TForm1() override;
 
@@ -56,6 +60,8 @@ public:
     // Activation of the window and a click on its free client area.
     void activate(TObject* Sender);
     void Button2Click(TObject* Sender);
+    // F1: the keys of the program in a message box.
+    void showKeys(TObject* Sender);
 
     // The packet: segment multipliers and unit time.
     void Edit1Change(TObject* Sender);
@@ -108,6 +114,8 @@ public:
     std::array<TEdit*, 8> segmentFields() const;
     // How many passes have started since the window was built.
     unsigned long long passCount() const { return m_passes; }
+    // What the last pass computed, as the window shows it.
+    const spectrum::PassResult& lastPass() const { return m_pass; }
 
 private:
     void buildControls();
@@ -120,13 +128,22 @@ private:
     QString askSavePath(const QString& caption, const QString& name, const QString& filters,
                         QString* filter = nullptr);
     void saveFile(const QString& path, const QByteArray& bytes);
+    void buildPanels();
+    void showReadouts(bool filledEnvelope);
+    void wireKeyboard();
+    std::pair<int, int> stepLimits(const TEdit* field) const;
+    void stepField(TEdit* field, int& key);
 
     unsigned long long m_passes = 0;
-    // What the last pass showed, for the exports.
+    // What the last pass showed, for the exports and the readouts.
     spectrum::PassResult m_pass;
     bool m_filled = false;
     // Not a child of the window: it is no control of the form.
     std::unique_ptr<QMenu> m_contextMenu;
+    // Invisible regions over the plots that screen readers read.
+    TAccessibleRegion* m_amplitudePanel = nullptr;
+    TAccessibleRegion* m_phasePanel = nullptr;
+    TAccessibleRegion* m_signalPanel = nullptr;
 };
 
 extern TForm1* Form1;

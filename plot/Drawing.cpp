@@ -10,8 +10,8 @@ using namespace plot;
 namespace {
 
 void drawFrames(TCanvas& canvas) {
-    canvas.Rectangle(10, 10, 520, 500);
-    canvas.Rectangle(540, 280, 970, 440);
+    for (const Frame& frame : {kSpectrumFrame, kWaveFrame})
+        canvas.Rectangle(frame.left, frame.top, frame.right, frame.bottom);
 }
 
 // The arrowhead at (x, y) of an axis that points up.

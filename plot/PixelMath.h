@@ -18,6 +18,17 @@ inline constexpr int kPictureHeight = 606;
 // Far outside the picture, yet far from the limits of an int.
 inline constexpr int kFarPixel = 1'000'000;
 
+// The frames of the two panels as Rectangle takes them: the outline runs along the columns left and
+// right - 1 and the rows top and bottom - 1.
+struct Frame {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+inline constexpr Frame kSpectrumFrame{10, 10, 520, 500};
+inline constexpr Frame kWaveFrame{540, 280, 970, 440};
+
 // Spectrum panel: one frequency scale for the amplitude plot above and the phase plot below.
 // 0 Hz at x = 50, the highest harmonic at x = 450; the axes run on to their arrows at x = 500.
 inline constexpr int kSpectrumLeft = 50;

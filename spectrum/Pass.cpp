@@ -59,9 +59,10 @@ PassResult computePass(const PassInput& input) {
     result.harmonics = harmonicLines(result.table, result.N);
     result.boundaries = segmentBoundaries(result.timing);
     // A range end outside 0 ... N keeps only the harmonics the table holds.
-    const int first = std::max(input.rangeFrom, 0);
-    const int last = std::min(input.rangeTo, result.N);
-    result.waveform = synthesisedWaveform(first, last, result.table, result.harmonics);
+    result.rangeFrom = std::max(input.rangeFrom, 0);
+    result.rangeTo = std::min(input.rangeTo, result.N);
+    result.waveform =
+        synthesisedWaveform(result.rangeFrom, result.rangeTo, result.table, result.harmonics);
     result.listed = listedHarmonics(result.harmonics, input.showAll);
     return result;
 }

@@ -45,6 +45,8 @@ struct PassResult {
     std::vector<HarmonicLine> harmonics;     // amplitude and phase of harmonics 0 ... N
     std::vector<double> envelope;            // magnitudes at points 1 ... 400; empty when off
     std::array<long double, 7> boundaries{}; // ends of segments 1 ... 7, seconds
+    int rangeFrom = 0;                       // the harmonics the waveform sums, first ...
+    int rangeTo = 0;                         // ... and last (none when below the first)
     std::array<double, kWaveformSamples> waveform{}; // the rebuilt period, volts
     std::vector<ListedHarmonic> listed;              // the lists' lines, ascending k
 };

@@ -81,6 +81,13 @@ void TApplication::ShowException(const Exception& error) {
     QMessageBox::critical(parent, QApplication::applicationName(), error.Message);
 }
 
+void ShowMessage(const QString& text) {
+    QWidget* parent = Application->MainForm() ? Application->MainForm()->widget() : nullptr;
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
 void TApplication::HandleException(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);

@@ -53,6 +53,9 @@ private:
 
 extern TApplication* Application;
 
+// Shows a text in a modal message box over the main window; returns when the user dismisses it.
+void ShowMessage(const QString& text);
+
 template <class FormClass> void TApplication::CreateForm(FormClass*& reference) {
     static_assert(std::is_base_of_v<TForm, FormClass>);
     auto form = std::make_unique<FormClass>(this);

@@ -23,3 +23,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetAccessibleName(const QString& name) {
     m_widget->setAccessibleName(name);
 }
+
+void TControl::SetAccessibleDescription(const QString& description) {
+    m_widget->setAccessibleDescription(description);
+}

@@ -19,8 +19,10 @@ public:
     virtual void Refresh();
 
     void SetBounds(int left, int top, int width, int height);
-    // The name a screen reader announces for the control.
+    // The name a screen reader announces for the control; a label without one announces its text.
     void SetAccessibleName(const QString& name);
+    // What a screen reader says the control is for, after its name.
+    void SetAccessibleDescription(const QString& description);
     QWidget* widget() const { return m_widget; }
 
     void enableEvents() { m_eventsEnabled = true; }

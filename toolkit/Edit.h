@@ -4,8 +4,12 @@
 
 class QLineEdit;
 
+// A key pressed in a control: the handler sees the key (a Qt::Key) and sets it to 0 to keep the
+// control from acting on it.
+using TKeyEvent = std::function<void(TObject* sender, int& key)>;
+
 // A one-line edit field. Any change of its text, typed or written, raises OnChange at once;
-// writing the text it already holds raises nothing.
+// writing the text it already holds raises nothing. OnKeyDown comes before the field acts on a key.
 class TEdit : public TControl {
 public:
     explicit TEdit(QWidget* parent);
@@ -17,6 +21,7 @@ public:
     QLineEdit* lineEdit() const { return m_edit; }
 
     TNotifyEvent OnChange;
+    TKeyEvent OnKeyDown;
 
 private:
     explicit TEdit(QLineEdit* edit);

@@ -5,6 +5,8 @@
 #include "ImageCanvas.h"
 #include "WindowStyle.h"
 
+#include <QShortcut>
+
 TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
     : TControl(nullptr),
       m_canvas(std::make_unique<ImageCanvas>(clientWidth, clientHeight, windowFace())) {
@@ -25,6 +27,7 @@ TForm::TForm(TObject* /*owner*/, int clientWidth, int clientHeight)
         if (OnDropFile)
             EventDispatch::raise([this, &path](TObject*) { OnDropFile(path); }, this);
     };
+    m_window->hintAt = [this](QPoint at) { return hintAt(at); };
     m_canvas->SetFont(windowFont());
     m_canvas->setChangedHandler([this] { m_window->update(); });
 }
@@ -60,6 +63,12 @@ QWidget* TForm::clientWidget() const {
     return m_window;
 }
 
+void TForm::AddShortCut(const QKeySequence& keys, TNotifyEvent handler) {
+    auto* shortcut = new QShortcut(keys, m_window);
+    QObject::connect(shortcut, &QShortcut::activated,
+                     [this, handler = std::move(handler)] { raise(handler); });
+}
+
 void TForm::Loaded() {
     enableEvents();
     for (const auto& control : m_controls)
@@ -73,4 +82,11 @@ void TForm::watchShortcuts(QWidget* control) {
 void TForm::raise(const TNotifyEvent& event) {
     if (!IsLoading())
         EventDispatch::raise(event, this);
+}
+
+QString TForm::hintAt(QPoint at) {
+    QString text;
+    if (OnHint)
+        raise([&](TObject* sender) { text = OnHint(sender, at); });
+    return text;
 }

@@ -8,9 +8,14 @@
 #include <memory>
 #include <vector>
 
+class QKeySequence;
 class QWidget;
 class ImageCanvas;
 class FormWindow;
+
+// The text of the tooltip at a point of the client area outside every control, in client pixels;
+// an empty text shows none. A tooltip lies over the window and never changes its picture.
+using THintEvent = std::function<QString(TObject* sender, QPoint at)>;
 
 // A fixed-size top-level window with child controls and a drawing surface over its client area.
 // The surface is kept, so the picture survives the window being covered and exposed. Neither the
@@ -30,6 +35,8 @@ public:
     void Show();
 
     QWidget* clientWidget() const;
+    // Runs the handler whenever the keys are pressed while the window is active.
+    void AddShortCut(const QKeySequence& keys, TNotifyEvent handler);
 
     // Raised when the window becomes the active window, and at least once after it is shown.
     TNotifyEvent OnActivate;
@@ -42,6 +49,8 @@ public:
     // dropped.
     std::function<bool(const QString& path)> AcceptsFile;
     std::function<void(const QString& path)> OnDropFile;
+    // Asked when the mouse rests over the client area outside every control.
+    THintEvent OnHint;
 
 protected:
     // Creates a control owned by this form.
@@ -60,6 +69,7 @@ protected:
 private:
     void raise(const TNotifyEvent& event);
     void watchShortcuts(QWidget* control);
+    QString hintAt(QPoint at);
 
     FormWindow* m_window;
     std::unique_ptr<ImageCanvas> m_canvas;

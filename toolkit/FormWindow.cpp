@@ -3,10 +3,12 @@
 #include "ImageCanvas.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 
 FormWindow::FormWindow(ImageCanvas* canvas) : m_canvas(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,6 +18,10 @@ FormWindow::FormWindow(ImageCanvas* canvas) : m_canvas(canvas) {
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         activated();
+    if (event->type() == QEvent::ToolTip) {
+        showHint(static_cast<QHelpEvent*>(event));
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -63,6 +69,16 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (click && onClicked)
         onClicked();
     QWidget::mouseReleaseEvent(event);
+}
+
+// Controls without a tooltip of their own pass the event on to the window; they get none.
+void FormWindow::showHint(const QHelpEvent* event) {
+    const QString text =
+        hintAt && childAt(event->pos()) == nullptr ? hintAt(event->pos()) : QString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), text, this);
 }
 
 void FormWindow::activated() {

@@ -5,9 +5,10 @@
 
 class ImageCanvas;
 class QMimeData;
+class QHelpEvent;
 
-// The Qt window behind a form: shows the form's drawing surface and reports window activation and
-// clicks on the free client area.
+// The Qt window behind a form: shows the form's drawing surface, reports window activation and
+// clicks on the free client area, and shows the tooltips asked for there.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(ImageCanvas* canvas);
@@ -23,6 +24,7 @@ public:
     // The window's own shortcuts win over a control's use of the same keys (a text field takes
     // Ctrl+E to move to the end of the line): the form watches its controls for them.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    std::function<QString(QPoint at)> hintAt;
 
 protected:
     bool event(QEvent* event) override;
@@ -37,6 +39,7 @@ protected:
 private:
     void activated();
     QString acceptedFile(const QMimeData* data) const;
+    void showHint(const QHelpEvent* event);
 
     ImageCanvas* m_canvas;
     bool m_pressedOnClient = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 // Everything a window unit needs from the form toolkit.
+#include "AccessibleRegion.h"
 #include "Application.h"
 #include "Button.h"
 #include "CheckBox.h"
