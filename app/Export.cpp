@@ -118,7 +118,7 @@ QByteArray pdfOf(const spectrum::PassResult& pass, bool filled) {
 
 QByteArray harmonicsCsv(const spectrum::PassResult& pass, const Setup& setup) {
     QByteArray csv = "# Tovenal: harmonics of a periodic train of rectangular pulses\n";
-    for (const SetupKey key : setupKeys)
+    for (const SetupKey key : kSetupKeys)
         csv += "# " + keyName(key).toUtf8() + " = " + valueText(setup, key).toUtf8() + '\n';
     csv += "# period_us = " + number(pass.period) + '\n';
     csv += "# f1_khz = " + (pass.computed ? number(pass.f1) : QByteArray()) + '\n';

@@ -13,7 +13,7 @@ namespace {
 constexpr int maxScale = 8;
 
 Failure badInput(const QString& message) {
-    return Failure{exitBadInput, message};
+    return Failure{kExitBadInput, message};
 }
 
 QString optionName(const QString& name) {
@@ -237,7 +237,7 @@ std::optional<Failure> checkExportTargets(const CommandLine& commandLine) {
         paths.append(*commandLine.signalExport);
     for (const QString& path : paths)
         if (const auto reason = unwritable(path))
-            return Failure{exitWriteFailure, path + ": cannot write: " + *reason};
+            return Failure{kExitWriteFailure, path + ": cannot write: " + *reason};
     return std::nullopt;
 }
 
@@ -245,5 +245,5 @@ std::optional<Failure> writeFileAtomically(const QString& path, const QByteArray
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return std::nullopt;
-    return Failure{exitWriteFailure, path + ": cannot write: " + file.errorString()};
+    return Failure{kExitWriteFailure, path + ": cannot write: " + file.errorString()};
 }

@@ -26,8 +26,8 @@ struct ExportTarget {
     bool operator==(const ExportTarget&) const = default;
 };
 
-inline constexpr int exitWriteFailure = 1; // a file could not be written
-inline constexpr int exitBadInput = 2;     // a bad command line or set-up file
+inline constexpr int kExitWriteFailure = 1; // a file could not be written
+inline constexpr int kExitBadInput = 2;     // a bad command line or set-up file
 
 // Why the program stops: the one-line message, which the caller prints after "tovenal: ", and the
 // exit code.
@@ -52,7 +52,7 @@ struct CommandLine {
 
 // Reads the arguments, the program's name first, into `commandLine`. Unknown options, more than
 // one set-up file, an option given twice, malformed values, unknown export extensions and a scale
-// outside 1…8 or without a PNG export fail with exitBadInput. With --help or --version the rest
+// outside 1…8 or without a PNG export fail with kExitBadInput. With --help or --version the rest
 // is not looked at. No QCoreApplication is needed.
 std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine);
 
@@ -61,11 +61,11 @@ QString versionText();
 
 // The set-up to use: the window's defaults, then the set-up file, then the options, each applied
 // as if typed. A set-up file that cannot be read or is malformed, and a value outside what the
-// fields accept, fail with exitBadInput.
+// fields accept, fail with kExitBadInput.
 std::optional<Failure> resolveSetup(const CommandLine& commandLine, Setup& setup);
 
 // Whether every export target can be written: its folder exists and is writable. Checked for all
-// targets before any is written; a failure is "PATH: cannot write: reason", exitWriteFailure.
+// targets before any is written; a failure is "PATH: cannot write: reason", kExitWriteFailure.
 std::optional<Failure> checkExportTargets(const CommandLine& commandLine);
 
 // Writes the whole file or nothing, replacing what was there only when all is written.

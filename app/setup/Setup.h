@@ -38,9 +38,9 @@ Setup applied(Setup base, const SetupChanges& changes);
 // The values of a set-up, in the order they are applied. Their names are those of the options
 // (without the dashes) and of the keys of a set-up file.
 enum class SetupKey { Packet, Unit, Harmonics, Range, ShowAll, Envelope };
-inline constexpr std::array<SetupKey, 6> setupKeys{SetupKey::Packet,    SetupKey::Unit,
-                                                   SetupKey::Harmonics, SetupKey::Range,
-                                                   SetupKey::ShowAll,   SetupKey::Envelope};
+inline constexpr std::array<SetupKey, 6> kSetupKeys{SetupKey::Packet,    SetupKey::Unit,
+                                                    SetupKey::Harmonics, SetupKey::Range,
+                                                    SetupKey::ShowAll,   SetupKey::Envelope};
 QString keyName(SetupKey key);
 
 // A value that breaks the limits of its field: the key, and what is wrong, to follow the value's

@@ -34,7 +34,7 @@ int lastLineNumber(const QList<QByteArray>& lines) {
 }
 
 std::optional<SetupKey> keyNamed(QStringView name) {
-    for (const SetupKey key : setupKeys)
+    for (const SetupKey key : kSetupKeys)
         if (keyName(key) == name)
             return key;
     return std::nullopt;
@@ -48,7 +48,7 @@ QString givenTwice(const QString& name, int firstLine) {
 
 QByteArray setupFileText(const Setup& setup) {
     QString text = QStringLiteral("# Tovenal set-up\n%1 = %2\n").arg(versionKey, formatVersion);
-    for (const SetupKey key : setupKeys)
+    for (const SetupKey key : kSetupKeys)
         text += keyName(key) + " = " + valueText(setup, key) + '\n';
     return text.toUtf8();
 }
@@ -57,13 +57,13 @@ std::optional<QString> readSetup(const QByteArray& bytes, const QString& path, S
     const auto error = [&path](int line, const QString& what) {
         return QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(what);
     };
-    if (bytes.size() > maxSetupFileBytes)
-        return error(static_cast<int>(bytes.left(maxSetupFileBytes).count('\n')) + 1,
-                     QStringLiteral("the file goes on beyond %1 bytes").arg(maxSetupFileBytes));
+    if (bytes.size() > kMaxSetupFileBytes)
+        return error(static_cast<int>(bytes.left(kMaxSetupFileBytes).count('\n')) + 1,
+                     QStringLiteral("the file goes on beyond %1 bytes").arg(kMaxSetupFileBytes));
 
     const QList<QByteArray> lines = bytes.split('\n');
     int versionLine = 0;
-    std::array<std::optional<Entry>, setupKeys.size()> entries;
+    std::array<std::optional<Entry>, kSetupKeys.size()> entries;
     SetupChanges changes;
     for (int number = 1; number <= lines.size(); ++number) {
         QString text;
@@ -109,7 +109,7 @@ std::optional<QString> readSetup(const QByteArray& bytes, const QString& path, S
         return error(
             lastLine,
             QStringLiteral("the file ends without \"%1 = %2\"").arg(versionKey, formatVersion));
-    for (const SetupKey key : setupKeys)
+    for (const SetupKey key : kSetupKeys)
         if (!entries[static_cast<std::size_t>(key)])
             return error(lastLine, "the file ends without " + quoted(keyName(key)));
 
@@ -128,7 +128,7 @@ std::optional<QString> readSetupFile(const QString& path, Setup& setup) {
     if (!file.open(QIODevice::ReadOnly))
         return path + ": cannot read: " + file.errorString();
     // One byte beyond the limit is enough to tell that a file is too long.
-    const QByteArray bytes = file.read(maxSetupFileBytes + 1);
+    const QByteArray bytes = file.read(kMaxSetupFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return path + ": cannot read: " + file.errorString();
     return readSetup(bytes, path, setup);

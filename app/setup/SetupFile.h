@@ -21,7 +21,7 @@
 
 #include <optional>
 
-inline constexpr qsizetype maxSetupFileBytes = 64 * 1024;
+inline constexpr qsizetype kMaxSetupFileBytes = 64 * 1024;
 
 // The text of a set-up file that holds `setup`.
 QByteArray setupFileText(const Setup& setup);
