@@ -10,17 +10,8 @@
 
 namespace {
 
-struct Rule {
-    const char* start;  // steps after the first activation
-    const char* action; // one step (see perform())
-    const char* result; // the summary afterwards
-};
-
-void PrintTo(const Rule& rule, std::ostream* out) {
-    *out << '"' << rule.start << "\" then \"" << rule.action << '"';
-}
-
-const Rule kRules[] = {
+// After the first activation: the start, one step, and the summary it leaves.
+const StepRow kRules[] = {
     // Packet fields: at most 999, canonical, 0 and 999 selected where a digit should replace them.
     {"", "Edit3:1500", "1 0 999* 0 0 0 0 2 100 | 100200 | 20: 0..20 | o x x"},
     {"Edit2=7", "Edit2:", "1 0* 0 0 0 0 0 2 100 | 300 | 20: 0..20 | o x x"},
@@ -54,7 +45,7 @@ const Rule kRules[] = {
     {"", "RadioButton1", "1 0 0 0 0 0 0 2 100 | 300 | 20: 0..20 | o x x"},
 };
 
-class InputRules : public WindowTest, public ::testing::WithParamInterface<Rule> {};
+class InputRules : public WindowTest, public ::testing::WithParamInterface<StepRow> {};
 
 } // namespace
 
@@ -62,7 +53,7 @@ TEST_P(InputRules, CorrectTheFieldsInPlace) {
     play(QStringLiteral("activate ") + QString::fromUtf8(GetParam().start));
     EventDispatch::resetMaxHandlerDepth();
     perform(QString::fromUtf8(GetParam().action));
-    EXPECT_EQ(summary().toStdString(), GetParam().result);
+    EXPECT_EQ(summary().toStdString(), GetParam().expected);
     EXPECT_LE(EventDispatch::maxHandlerDepth(), kMaxHandlerNesting);
 }
 
