@@ -35,7 +35,7 @@ const StepRow kRules[] = {
     {"Edit14=10", "Edit13:25", "1 0 0 0 0 0 0 2 100 | 300 | 20*: 20..20 | o x x"},
     {"Edit13=1", "Edit14:", "1 0 0 0 0 0 0 2 100 | 300 | 20*: 1..1 | o x x"},
     {"Edit13=-3", "Edit14:", "1 0 0 0 0 0 0 2 100 | 300 | 20*: -3..-3 | o x x"},
-    {"Edit14=5", "Edit13:", "1 0 0 0 0 0 0 2 100 | 300 | 20*: 0..5 | o x x"},
+    {"Edit14=5 Edit10@0", "Edit13:", "1 0 0 0 0 0 0 2 100 | 300 | 20: 0..5 | o x x"},
     // While the frequency range is in force a new count only lowers the harmonic range.
     {"RadioButton1=1 Edit10=3", "Edit10=5", "1 0 0 0 0 0 0 2 100 | 300 | 5: (0..3) | o x x"},
     {"RadioButton1=1", "RadioButton2=1", "1 0 0 0 0 0 0 2 100 | 300 | 20: 0..20 | o x x"},
