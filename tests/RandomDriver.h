@@ -17,8 +17,8 @@ TEdit* field(int number);
 //   "EditN=text"  pastes over the whole text   "EditN:keys"  selects all and types the keys
 //   "EditN:"      selects all and deletes      "EditN+keys"  types the keys at the cursor
 //   "EditN<"      backspace                    "EditN@k"     puts the cursor at k
-//   "CheckBoxN", "RadioButtonN"  a click       "click", "activate"  on the free client area
-//   "EditN!text", "CheckBoxN=1", "RadioButtonN=0"  what the program itself writes
+//   "CheckBoxN", "RadioButtonN"  a click       "click", "activate"  the free client area, the
+//   window "EditN!text", "CheckBoxN=1", "RadioButtonN=0"  what the program itself writes
 void perform(const QString& step);
 // Steps separated by blanks.
 void play(const QString& steps);

@@ -22,7 +22,8 @@ const Scenario kScenarios[] = {
     {"count3-curve", "Edit10=3 CheckBox2"},
     {"ones-200-no-envelope",
      "Edit2=1 Edit3=1 Edit4=1 Edit5=1 Edit6=1 Edit7=1 Edit8=1 Edit10=200 CheckBox3"},
-    {"count150-range0", "Edit10=150 Edit13=0 Edit14=0"},
+    {"count150-range0", "Edit1=3 Edit2=9 Edit3=3 Edit4=1 Edit5=6 Edit6=5 Edit7=12 Edit8=9 "
+                        "Edit9=493 Edit10=150 Edit13=0 Edit14=0"},
     {"odd-49-show-all", "Edit1=2 Edit2=9 Edit3=12 Edit4=12 Edit5=1 Edit6=4 Edit7=1 Edit8=7 "
                         "Edit9=780 Edit10=49 CheckBox1"},
     {"zero-period", "Edit2=-3"},

@@ -73,18 +73,17 @@ protected:
     QStringList events;
 };
 
-class Events : public Handlers,
-               public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+class Events : public Handlers, public ::testing::WithParamInterface<StepRow> {};
 
-const std::pair<const char*, const char*> kEvents[] = {
-    {"Edit13!1.5 Edit13!1.5", "1.5@1"},   // the text a field holds raises nothing
-    {"Edit13!0042", "0042@1 042@2 42@3"}, // each rewrite runs the handler inside the write
-    {"Edit13:4 Edit13+2", "4@1 42@1"},    // typed text, once per change
-    {"Edit14!x", "Edit14@1 07@2 7@3 on@2 Edit14 done@1"}, // the writer goes on after them
-    {"CheckBox1=0 CheckBox1=1 CheckBox1=1", "on@1"},      // only a change of state raises
-    {"CheckBox1 CheckBox1", "on@1 off@1"},
-    {"RadioButton2 RadioButton1=1 RadioButton2", "RadioButton1@1 RadioButton2@1"},
-    {"click", "click@1"},
+const StepRow kEvents[] = {
+    {"", "Edit13!1.5 Edit13!1.5", "1.5@1"},   // the text a field holds raises nothing
+    {"", "Edit13!0042", "0042@1 042@2 42@3"}, // each rewrite runs the handler inside the write
+    {"", "Edit13:4 Edit13+2", "4@1 42@1"},    // typed text, once per change
+    {"", "Edit14!x", "Edit14@1 07@2 7@3 on@2 Edit14 done@1"}, // the writer goes on after them
+    {"", "CheckBox1=0 CheckBox1=1 CheckBox1=1", "on@1"},      // only a change of state raises
+    {"", "CheckBox1 CheckBox1", "on@1 off@1"},
+    {"", "RadioButton2 RadioButton1=1 RadioButton2", "RadioButton1@1 RadioButton2@1"},
+    {"", "click", "click@1"},
 };
 
 } // namespace
@@ -105,8 +104,8 @@ TEST(Canvas, LinesLightTheirStartAndNotTheirEnd) {
 }
 
 TEST_P(Events, RaisedAtOnceNestedInsideTheWrites) {
-    play(QString::fromUtf8(GetParam().first));
-    EXPECT_EQ(events.join(u' ').toStdString(), GetParam().second);
+    play(QString::fromUtf8(GetParam().action));
+    EXPECT_EQ(events.join(u' ').toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Events, ::testing::ValuesIn(kEvents));

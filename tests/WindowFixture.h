@@ -17,6 +17,17 @@ inline QRgb at(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xffffffu;
 }
 
+// A row of a table: the steps to start from, the steps under test, and what they give.
+struct StepRow {
+    const char* start;
+    const char* action;
+    const char* expected;
+};
+
+inline void PrintTo(const StepRow& row, std::ostream* out) {
+    *out << '"' << row.start << "\" then \"" << row.action << '"';
+}
+
 // A fresh Form1 for every test, built as the program builds it, not yet activated. What reaches
 // the error display goes to `errors`; any left at the end fail the test. The window is driven
 // with perform() and play() and read only through the helpers below, each in one place.
