@@ -1,154 +1,215 @@
-// The program from the command line with no display: every export kind against the window's own
-// result for the same set-up, and bad command lines that must write nothing.
+// What the program gives out: the real binary exporting with no display, and the window's actions
+// by their shortcuts with the dialogs answered by the test. Every road gives the window's own
+// picture and lists; bad command lines and set-up files write and change nothing.
 
 #include "CommandLine.h"
+#include "Dialogs.h"
+#include "Export.h"
+#include "SetupFile.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QXmlStreamReader>
 
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString output; // stdout and stderr together
-};
-
-// The real binary, with no display and no platform chosen for it.
-ProgramRun runProgram(const QStringList& arguments, const QString& folder) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(folder);
-    program.setProcessChannelMode(QProcess::MergedChannels);
-    program.start(QStringLiteral(TOVENAL_BINARY), arguments);
-    program.waitForFinished(30000);
-    return {program.exitCode(), QString::fromUtf8(program.readAll())};
-}
-
-QString read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The last two columns of the rows of the harmonics table, as "k = V" and "k = D" lines.
-std::pair<QStringList, QStringList> listedColumns(const QString& csv) {
-    QStringList amplitudes, phases;
-    for (const QString& line : csv.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList cell = line.split(u',');
-        if (line.startsWith(u'#') || cell[0] == u"k" || cell.value(4).isEmpty())
-            continue;
-        amplitudes << cell[0] + " = " + cell[4];
-        phases << cell[0] + " = " + cell[5];
-    }
-    return {amplitudes, phases};
+// The listed texts of the harmonics table's rows as the window's two lists show them side by side,
+// "k = A | k = φ" lines, as WindowTest::state() ends.
+std::string listedColumns(const QByteArray& csv) {
+    const QRegularExpression row(R"(^(\d+),.*,([^,\n]+),([^,\n]+)$)",
+                                 QRegularExpression::MultilineOption);
+    QString lines;
+    for (const QRegularExpressionMatch& cells : row.globalMatch(QString::fromUtf8(csv)))
+        lines += QStringLiteral("%1 = %2 | %1 = %3\n")
+                     .arg(cells.captured(1), cells.captured(2), cells.captured(3));
+    return lines.toStdString();
 }
 
 class Export : public WindowTest {
 protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        QStandardPaths::setTestModeEnabled(true);
+        saved = dialogs();
+        dialogs().saveFileName = [this](auto&&...) { return answer; };
+        dialogs().openFileName = [this](auto&&...) { return answer; };
+        dialogs().pictureScale = [](QWidget*) { return std::optional(2); };
+        dialogs().warn = [this](QWidget*, const QString& text) { warnings << text; };
+        dialogs().print = [this](QWidget*, const std::function<void(QPrinter*)>& paint) {
+            QPrinter printer;
+            printer.setOutputFileName(path("printed.pdf")); // a PDF, as its name says
+            paint(&printer);
+        };
+        perform(QStringLiteral("activate"));
+        Form1->Show();
+        Form1->widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1->widget()));
+    }
+    void TearDown() override {
+        dialogs() = saved;
+        WindowTest::TearDown();
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    QByteArray read(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    int pages(const QString& name) const {
+        return QString::fromLatin1(read(name)).count(QRegularExpression("/Type\\s*/Page[^s]"));
+    }
+    // The real program in the scratch folder with no display: its exit code and all it printed.
+    std::pair<int, QString> run(const QString& arguments) const {
+        QProcess program;
+        program.setEnvironment(QProcess::systemEnvironment().filter(
+            QRegularExpression("^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)")));
+        program.setWorkingDirectory(folder.path());
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(TOVENAL_BINARY), arguments.split(u' '));
+        program.waitForFinished(30000);
+        return {program.exitCode(), QString::fromUtf8(program.readAll())};
+    }
+    // What the window's two lists show, as listedColumns() gives it.
+    static std::string listsShown() { return state().section(u'\n', 2).toStdString(); }
+    // A shortcut typed with the focus in a field.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(Form1->Edit4->widget(), key, modifiers);
+    }
+
     QTemporaryDir folder;
-    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+    Dialogs saved;
+    QString answer;
+    QStringList warnings;
 };
 
 } // namespace
 
-TEST_F(Export, FilesHoldTheWindowsResult) {
-    const QStringList setupOptions = {
-        "--packet", "2,9,12,12,1,4,1,7", "--unit",     "780",  "--harmonics", "49", "--range",
-        "3,7",      "--show-all",        "--envelope", "curve"};
-    const ProgramRun run =
-        runProgram(setupOptions + QStringList{"--export", "a.png", "--export", "b.svg", "--export",
-                                              "c.PDF", "--export", "d.csv", "--export", "e.tovenal",
-                                              "--export-signal", "s.csv"},
-                   folder.path());
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    EXPECT_EQ(run.output, QString()); // a successful run prints nothing
-
-    // The same set-up typed into the window.
-    CommandLine commandLine;
-    ::Setup setup;
-    ASSERT_FALSE(parseCommandLine(QStringList{"tovenal"} + setupOptions, commandLine));
-    ASSERT_FALSE(resolveSetup(commandLine, setup));
-    perform(QStringLiteral("activate"));
-    Form1->applySetup(setup);
-    const QImage png(path("a.png"));
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), picture());
-    const auto [amplitudes, phases] = listedColumns(read(path("d.csv")));
-    EXPECT_EQ(amplitudes, Form1->ListBox1->Lines());
-    EXPECT_EQ(phases, Form1->ListBox2->Lines());
-    // The mean value: pulses of 2 + 12 + 1 + 1 of 48 units, listed as 333 mV at 90 degrees.
-    EXPECT_TRUE(read(path("d.csv")).contains("\n0,0,0.33333333333333"));
-    EXPECT_EQ(read(path("s.csv")).count(u'\n'), 402);
-
-    // The vectors: well-formed XML with the drawing's lines and texts; one PDF page.
-    QXmlStreamReader svg(read(path("b.svg")));
+TEST_F(Export, EveryRoadGivesTheWindowsPictureAndListsOrNothing) {
+    // A bad command line exits with one line and writes nothing, not even its good exports.
+    EXPECT_EQ(run("--export a.png --harmonics 250"),
+              std::pair(2, QString("tovenal: --harmonics: 250 is outside 1…200\n")));
+    EXPECT_EQ(run("--export a.png --export none/b.png"),
+              std::pair(1, QString("tovenal: none/b.png: cannot write: the folder none does not "
+                                   "exist\n")));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    // Odd segments, the range inside the count, every harmonic listed, the envelope as a curve.
+    const auto [exitCode, output] = run(
+        "--packet 2,9,12,12,1,4,1,7 --unit 780 --harmonics 49 --range 3,7 --show-all --envelope "
+        "curve --export a.png --export b.svg --export c.PDF --export d.csv --export e.tovenal "
+        "--export-signal s.csv");
+    ASSERT_EQ(exitCode, 0) << output.toStdString();
+    EXPECT_EQ(output, QString()); // a successful run prints nothing
+    ASSERT_EQ(run("e.tovenal --export g.png --scale 2").first, 0);
+    // The window opens the set-up the program wrote.
+    answer = path("e.tovenal");
+    press(Qt::Key_O);
+    EXPECT_EQ(QImage(path("a.png")).convertToFormat(QImage::Format_RGB32), picture());
+    const QImage scaled(path("g.png")); // each pixel a 2 × 2 block
+    EXPECT_EQ(scaled, picture().scaled(picture().size() * 2, Qt::IgnoreAspectRatio));
+    const QByteArray csv = read("d.csv");
+    EXPECT_EQ(listedColumns(csv), listsShown());
+    // The mean value, pulses of 16 of 48 units; f1 = 1 / 37440 µs; the last sample at the period.
+    EXPECT_TRUE(csv.contains("\n0,0,0.3333333333333333,") &&
+                csv.contains("\n1,0.026709401709401708,"));
+    EXPECT_TRUE(read("s.csv").count('\n') == 402 && read("s.csv").contains("\n37440,"));
+    // The vectors: well-formed XML with the drawing's lines and texts; one PDF page, the picture's.
+    QXmlStreamReader svg(read("b.svg"));
     int shapes = 0;
-    QStringList texts;
     while (!svg.atEnd())
-        if (svg.readNext() == QXmlStreamReader::StartElement) {
-            shapes += svg.name() == u"path" || svg.name() == u"polyline" || svg.name() == u"rect";
-            if (svg.name() == u"text")
-                texts << svg.readElementText();
-        }
-    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
-    EXPECT_GT(shapes, 100);
-    EXPECT_TRUE(texts.contains("A(f)") && texts.contains("1308")) << texts.join('|').toStdString();
-    QFile pdfFile(path("c.PDF"));
-    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromLatin1(pdfFile.readAll())
-                  .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
-              1);
+        shapes += svg.readNext() == QXmlStreamReader::StartElement &&
+                  (svg.name() == u"rect" || svg.name() == u"polyline");
+    EXPECT_TRUE(!svg.hasError() && shapes > 100) << svg.errorString().toStdString() << shapes;
+    EXPECT_TRUE(read("b.svg").contains(">A(f)</text>") && read("b.svg").contains(">1308</text>"));
+    EXPECT_EQ(pages("c.PDF"), 1);
+    EXPECT_TRUE(read("c.PDF").contains("/MediaBox [0 0 741.000000 455.000000]"));
 
-    // The set-up file reads back to the same picture, and --scale 2 makes 2 x 2 blocks.
-    ASSERT_EQ(runProgram({"e.tovenal", "--export", "f.png", "--export", "g.png", "--scale", "2"},
-                         folder.path())
-                  .exitCode,
-              0);
-    EXPECT_EQ(QImage(path("f.png")).scaled(png.size()), png);
-    const QImage scaled(path("g.png"));
-    ASSERT_EQ(scaled.size(), png.size() * 2);
-    int mismatches = 0;
-    for (int y = 0; y < scaled.height(); ++y)
-        for (int x = 0; x < scaled.width(); ++x)
-            mismatches += scaled.pixel(x, y) != png.pixel(x / 2, y / 2);
-    EXPECT_EQ(mismatches, 0);
+    // The window's own actions: the same picture and tables.
+    answer = path("w"); // the kind chosen in the dialog gives the extension; the scale is 2
+    press(Qt::Key_S);
+    EXPECT_EQ(QImage(path("w.png")), scaled);
+    answer = path("w.pdf");
+    press(Qt::Key_S);
+    EXPECT_EQ(pages("w.pdf"), 1);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture());
+    press(Qt::Key_P);
+    EXPECT_EQ(pages("printed.pdf"), 1);
+    answer = path("h.csv");
+    press(Qt::Key_E);
+    EXPECT_EQ(read("h.csv"), csv);
+    answer = path("t.csv");
+    press(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(read("t.csv"), read("s.csv"));
+    // Without show-all the table marks only the harmonics the lists show.
+    perform(QStringLiteral("CheckBox1"));
+    press(Qt::Key_E);
+    EXPECT_EQ(listedColumns(read("t.csv")), listsShown());
+    // Ctrl+C in a list copies its lines, or the one selected.
+    QTest::keyClick(Form1->ListBox2->widget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), Form1->ListBox2->Lines().join(u'\n'));
+    Form1->ListBox1->listWidget()->setCurrentRow(2);
+    QTest::keyClick(Form1->ListBox1->widget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), Form1->ListBox1->Line(2));
+    // A right click is no click: it runs no pass (the menu it opens is the end-to-end test's).
+    const auto passes = Form1->passCount();
+    QTest::mouseClick(Form1->widget(), Qt::RightButton, {}, QPoint(600, 100));
+    EXPECT_EQ(Form1->passCount(), passes);
+
+    // A save that fails says why.
+    answer = path("none/t.csv");
+    press(Qt::Key_E);
+    EXPECT_EQ(warnings, QStringList("Файл не сохранён.\n" + answer +
+                                    ": cannot write: No such file or directory"));
 }
 
-TEST_F(Export, BadCommandLinesWriteNothing) {
-    QFile noise(path("noise.tovenal"));
-    ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 300; ++i)
-        noise.putChar(static_cast<char>((i * 7919 + 13) % 256));
-    noise.close();
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* message;
-    } cases[] = {
-        {{"--harmonics", "250"}, 2, "tovenal: --harmonics: 250 is outside 1…200"},
-        {{"--packet", "1,2,3"}, 2, "--packet"},
-        {{"--unit", "abc"}, 2, "--unit"},
-        {{"--harmonics", "5", "--range", "1,6"}, 2, "--range"},
-        {{"--export", "x.bmp"}, 2, "x.bmp"},
-        {{"--frobnicate"}, 2, "frobnicate"},
-        {{"noise.tovenal"}, 2, "noise.tovenal:"},
-        {{"--export", "no/such/folder/x.png"}, 1, "no/such/folder/x.png"},
+TEST_F(Export, ExamplesAndSetupFilesOpenAsTyped) {
+    // Square wave, duty cycles 4 and 8, two pulses, a code word, a short pulse, the defaults; each
+    // from the envelope off, which it turns on before its fill.
+    const ::Setup shown[] = {
+        {{1, 0, 0, 0, 0, 0, 0, 1}, 100, 20, 1, 20}, {{1, 0, 0, 0, 0, 0, 0, 3}, 100, 20, 1, 20},
+        {{1, 0, 0, 0, 0, 0, 0, 7}, 100, 40, 1, 40}, {{1, 1, 1, 0, 0, 0, 0, 3}, 100, 20, 1, 20},
+        {{2, 1, 1, 3, 1, 1, 2, 5}, 100, 60, 1, 60}, {{1, 0, 0, 0, 0, 0, 0, 15}, 100, 80, 1, 80},
+        {{1, 0, 0, 0, 0, 0, 0, 2}, 100, 20, 0, 20},
     };
-    for (const auto& badCase : cases) {
-        const ProgramRun run =
-            runProgram(badCase.arguments + QStringList{"--export", "out.png"}, folder.path());
-        const QString arguments = badCase.arguments.join(u' ');
-        EXPECT_EQ(run.exitCode, badCase.exitCode) << arguments.toStdString();
-        EXPECT_EQ(run.output.count(u'\n'), 1) << run.output.toStdString();
-        EXPECT_TRUE(run.output.startsWith("tovenal: ")) << run.output.toStdString();
-        EXPECT_TRUE(run.output.contains(QString::fromUtf8(badCase.message)))
-            << run.output.toStdString();
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"noise.tovenal"})
-            << arguments.toStdString();
+    perform(QStringLiteral("CheckBox3"));
+    const QList<QAction*> items = Form1->contextMenu()->actions().last()->menu()->actions();
+    ASSERT_EQ(items.size(), std::ssize(shown));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        items[i]->trigger();
+        EXPECT_EQ(setupFileText(Form1->currentSetup()), setupFileText(shown[i]));
+        EXPECT_EQ(picture(), pictureOf(spectrum::computePass(passInputOf(shown[i])), true)) << i;
     }
+
+    // A saved set-up opens again when dropped on the window.
+    items.front()->trigger();
+    answer = path("square.tovenal");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    items.back()->trigger();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(answer)});
+    QDragEnterEvent enter(QPoint(600, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(Form1->widget(), &enter);
+    QDropEvent drop(QPointF(600, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(Form1->widget(), &drop);
+    EXPECT_EQ(Form1->currentSetup(), shown[0]);
+
+    // A bad file is reported and changes no field, list or pixel.
+    const auto before = std::pair(state(), picture());
+    answer = path("bad.tovenal");
+    ASSERT_FALSE(writeFileAtomically(answer, "version = 1\npacket = 1,2,3\n"));
+    press(Qt::Key_O);
+    EXPECT_TRUE(std::pair(state(), picture()) == before);
+    EXPECT_EQ(warnings,
+              QStringList("Установка не открыта.\n" + answer +
+                          ":2: packet: \"1,2,3\" is not eight whole numbers separated by commas"));
 }
