@@ -73,7 +73,10 @@ class RecordingBridgePlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibilityBridge.json")
 public:
-    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+    QAccessibleBridge* create(const QString&) override {
+        static RecordingBridge bridge; // Qt never deletes its bridges
+        return &bridge;
+    }
 };
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
 

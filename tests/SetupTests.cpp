@@ -52,7 +52,7 @@ protected:
         if (failure)
             return (QString::number(failure->exitCode) + ' ' + failure->message).toStdString();
         QStringList values;
-        for (const SetupKey key : setupKeys)
+        for (const SetupKey key : kSetupKeys)
             values << valueText(setup, key);
         return values.join(u' ').toStdString();
     }
