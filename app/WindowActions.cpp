@@ -7,6 +7,7 @@
 #include "Examples.h"
 #include "Export.h"
 #include "ImageCanvas.h"
+#include "PixelMath.h"
 #include "SetupFile.h"
 #include "Tovenal_unit.h"
 
@@ -49,7 +50,7 @@ QString extensionOf(const QString& filter) {
 void paintOnPage(QPrinter* printer, const spectrum::PassResult& pass, bool filled) {
     QPainter painter(printer);
     const QRectF page = painter.viewport();
-    const QSizeF picture = pictureOf(pass, filled).size();
+    const QSizeF picture(plot::kPictureWidth, plot::kPictureHeight);
     const qreal scale = std::min(page.width() / picture.width(), page.height() / picture.height());
     painter.scale(scale, scale);
     paintPicture(painter, pass, filled);
