@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "CommandLine.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -20,9 +22,10 @@ Dialogs qtDialogs() {
     };
     qt.pictureScale = [](QWidget* parent) -> std::optional<int> {
         bool chosen = false;
-        const int scale = QInputDialog::getInt(parent, QStringLiteral("Сохранить рисунок"),
-                                               QStringLiteral("Пикселей на пиксель окна (1…8):"), 1,
-                                               1, 8, 1, &chosen);
+        const int scale = QInputDialog::getInt(
+            parent, QStringLiteral("Сохранить рисунок"),
+            QStringLiteral("Пикселей на пиксель окна (1…%1):").arg(kMaxPictureScale), 1, 1,
+            kMaxPictureScale, 1, &chosen);
         return chosen ? std::optional(scale) : std::nullopt;
     };
     qt.warn = [](QWidget* parent, const QString& text) {

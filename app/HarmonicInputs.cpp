@@ -1,20 +1,8 @@
 // Harmonic count Edit10, harmonic range Edit13 ... Edit14, and the display options.
-// "Value" is the text read leniently (not a number counts as 0); "strict value" raises on text
-// that is not a number, and is used only on fields the handlers keep canonical.
 
-#include "Coefficients.h"
+#include "FieldValues.h"
+#include "Limits.h"
 #include "Tovenal_unit.h"
-
-namespace {
-
-int valueOf(const TEdit* field) {
-    return StrToIntDef(field->GetText(), 0);
-}
-int strictValueOf(const TEdit* field) {
-    return StrToInt(field->GetText());
-}
-
-} // namespace
 
 void TForm1::Edit10Change(TObject* /*Sender*/) {
     if (valueOf(Edit10) == 0)
@@ -29,11 +17,12 @@ void TForm1::Edit10Change(TObject* /*Sender*/) {
     Edit10->SetText(IntToStr(valueOf(Edit10)));
     UpdatePeriod();
     Recalculate();
-    // A new count resets the harmonic range to 1 ... N.
-    if (Edit14->GetEnabled())
+    // A new count resets the harmonic range to 1 ... N. Writing the upper end cannot disable the
+    // range fields, so one test of the radio button's choice covers both writes.
+    if (Edit14->GetEnabled()) {
         Edit14->SetText(Edit10->GetText());
-    if (Edit14->GetEnabled())
         Edit13->SetText(QStringLiteral("1"));
+    }
 }
 
 void TForm1::Edit13Change(TObject* /*Sender*/) {

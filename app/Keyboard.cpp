@@ -1,9 +1,13 @@
 // The keys of the window: Up, Down, PageUp and PageDown step the number in a field, F1 lists the
 // keys. A step writes the new number as if it were typed, so the field's rules and the pass run.
 
+#include "FieldValues.h"
+#include "Limits.h"
 #include "Tovenal_unit.h"
 
+#include <QAction>
 #include <QKeySequence>
+#include <QMenu>
 #include <algorithm>
 
 namespace {
@@ -24,28 +28,29 @@ int stepOf(int key) {
     }
 }
 
-int valueOf(const TEdit* field) {
-    return StrToIntDef(field->GetText(), 0);
-}
+// The keys of the fields; the menu's shortcuts follow, read from the menu itself.
+const char* const kFieldKeys = "Клавиши Tovenal\n"
+                               "\n"
+                               "Tab, Shift+Tab — следующее и предыдущее поле\n"
+                               "Стрелка вверх, стрелка вниз — число в поле на 1 больше, меньше\n"
+                               "Page Up, Page Down — число в поле на 10 больше, меньше\n"
+                               "F1 — эта справка\n"
+                               "\n"
+                               "Меню правой кнопки мыши (там же «Примеры»):\n";
+const char* const kOtherKeys = "Ctrl+C в списке — копировать выделенную строку или все строки\n"
+                               "\n"
+                               "Мышь над линией спектра или над сигналом показывает их значения.";
 
-const char* const kKeyHelp = "Клавиши Tovenal\n"
-                             "\n"
-                             "Tab, Shift+Tab — следующее и предыдущее поле\n"
-                             "Стрелка вверх, стрелка вниз — число в поле на 1 больше, меньше\n"
-                             "Page Up, Page Down — число в поле на 10 больше, меньше\n"
-                             "F1 — эта справка\n"
-                             "\n"
-                             "Меню правой кнопки мыши (там же «Примеры»):\n"
-                             "Ctrl+S — сохранить рисунок\n"
-                             "Ctrl+Shift+C — копировать рисунок\n"
-                             "Ctrl+P — печать\n"
-                             "Ctrl+E — экспорт гармоник (CSV)\n"
-                             "Ctrl+Shift+E — экспорт сигнала (CSV)\n"
-                             "Ctrl+O — открыть установку (или перетащить файл *.tovenal в окно)\n"
-                             "Ctrl+Shift+S — сохранить установку\n"
-                             "Ctrl+C в списке — копировать выделенную строку или все строки\n"
-                             "\n"
-                             "Мышь над линией спектра или над сигналом показывает их значения.";
+// "Ctrl+S — сохранить рисунок": the shortcut, the item's name without its ellipsis and in lower
+// case, and what the item's "what's this" adds.
+QString shortcutLine(const QAction* action) {
+    QString name = action->text().remove(u'…');
+    if (!name.isEmpty())
+        name[0] = name[0].toLower();
+    const QString more = action->whatsThis();
+    return action->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(" — ") + name +
+           (more.isEmpty() ? QString() : u' ' + more) + u'\n';
+}
 
 } // namespace
 
@@ -57,7 +62,11 @@ void TForm1::wireKeyboard() {
 }
 
 void TForm1::showKeys(TObject* /*Sender*/) {
-    ShowMessage(QString::fromUtf8(kKeyHelp));
+    QString help = QString::fromUtf8(kFieldKeys);
+    for (const QAction* action : m_contextMenu->actions())
+        if (!action->shortcut().isEmpty())
+            help += shortcutLine(action);
+    ShowMessage(help + QString::fromUtf8(kOtherKeys));
 }
 
 // The limits of the field's own rules; the range ends lie within the count, the upper end no
@@ -70,7 +79,7 @@ std::pair<int, int> TForm1::stepLimits(const TEdit* field) const {
     if (field == Edit14)
         return {valueOf(Edit13), valueOf(Edit10)};
     const bool nonZero = field == Edit1 || field == Edit8 || field == Edit9;
-    return {nonZero ? 1 : 0, kMaxMultiplier};
+    return {nonZero ? 1 : 0, highestOf(field)};
 }
 
 // A step stops at the limit it would pass, and never moves the number against its own way: at a

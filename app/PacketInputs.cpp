@@ -2,31 +2,33 @@
 // Each correction rewrites the field, which runs its handler again inside the write; the nested
 // run finds nothing left to correct, so the rules come to rest after one or two nested runs.
 
+#include "FieldValues.h"
+#include "Limits.h"
 #include "Tovenal_unit.h"
 
 namespace {
 
-int valueOf(const TEdit* field) {
-    return StrToIntDef(field->GetText(), 0);
-}
-
-// Clamps the field to 999 and writes it in canonical decimal form (no leading zeros, no plus;
-// text that is not a number becomes 0).
-void canonicalise(TEdit* field) {
-    if (valueOf(field) > TForm1::kMaxMultiplier)
-        field->SetText(IntToStr(TForm1::kMaxMultiplier));
+// Clamps the field to its largest value and writes it in canonical decimal form (no leading
+// zeros, no plus; text that is not a number becomes 0).
+void canonicalise(TEdit* field, int highest) {
+    if (valueOf(field) > highest)
+        field->SetText(IntToStr(highest));
     field->SetText(IntToStr(valueOf(field)));
 }
 
 } // namespace
 
+int TForm1::highestOf(const TEdit* field) const {
+    return field == Edit9 ? spectrum::kMaxUnitTime : spectrum::kMaxMultiplier;
+}
+
 // The first pulse, the last gap and the unit time: 0 becomes 1; 999 is selected so that the next
 // keystroke replaces it.
 void TForm1::correctNonZeroField(TEdit* field) {
-    canonicalise(field);
+    canonicalise(field, highestOf(field));
     if (valueOf(field) == 0)
         field->SetText(QStringLiteral("1"));
-    if (valueOf(field) == kMaxMultiplier)
+    if (valueOf(field) == highestOf(field))
         field->SelectAll();
     UpdatePeriod();
     Recalculate();
@@ -34,8 +36,8 @@ void TForm1::correctNonZeroField(TEdit* field) {
 
 // The inner pulses and gaps may be 0; 0 and 999 are selected so that a typed digit replaces them.
 void TForm1::correctField(TEdit* field) {
-    canonicalise(field);
-    if (const int value = valueOf(field); value == 0 || value == kMaxMultiplier)
+    canonicalise(field, highestOf(field));
+    if (const int value = valueOf(field); value == 0 || value == highestOf(field))
         field->SelectAll();
     UpdatePeriod();
     Recalculate();

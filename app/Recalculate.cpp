@@ -1,11 +1,25 @@
 // The recalculation pass: the only code that reads the window's inputs. It reads them all afresh,
 // computes the pass as a value, keeps it and shows it: f1, the picture, both lists and the
-// readouts of the plots.
+// readouts of the plots. The period label, which the pass reads, is written first by the input
+// handlers.
 
+#include "FieldValues.h"
 #include "ImageCanvas.h"
 #include "Listing.h"
+#include "PeriodText.h"
 #include "Picture.h"
 #include "Tovenal_unit.h"
+
+// The period in whole microseconds from the integer values of the fields; text that is not a whole
+// number counts as 0.
+void TForm1::UpdatePeriod() {
+    std::array<int, 8> multipliers{};
+    const auto segments = segmentFields();
+    for (std::size_t n = 0; n < segments.size(); ++n)
+        multipliers[n] = valueOf(segments[n]);
+    l_period->SetText(QString::fromStdString(
+        spectrum::periodText(multipliers, valueOf(Edit9))));
+}
 
 spectrum::PassInput TForm1::readInputs() const {
     spectrum::PassInput input;

@@ -32,6 +32,8 @@ TForm1::TForm1(TObject* owner) : TForm(owner, plot::kPictureWidth, plot::kPictur
     UpdatePeriod();
 }
 
+TForm1::~TForm1() = default;
+
 void TForm1::buildControls() {
     SetText(QStringLiteral("Tovenal импульсов"));
     widget()->setWindowIcon(QIcon(QStringLiteral(":/icons/org.tovenal.Tovenal.png")));

@@ -13,49 +13,47 @@ class QMenu;
 // The main window: every control at its design position and default, wired to its handler.
 class TForm1 : public TForm {
 public:
-    // The largest segment multiplier and unit time.
-    static constexpr int kMaxMultiplier = 999;
-
     explicit TForm1(TObject* owner);
     ~TForm1() override;
 
-    TLabel* Label1;
-    TLabel* Label2;
-    TLabel* Label3;
-    TLabel* Label4;
-    TLabel* Label5;
-    TLabel* l_period;
-    TLabel* Label7;
-    TLabel* Label11;
-    TLabel* Label6;
-    TLabel* Label8;
-    TLabel* Label9;
-    TLabel* f1;
-    TLabel* Label10;
-    TLabel* Label12;
-    TLabel* Label13;
-    TButton* Button2;
-    TEdit* Edit1;
-    TEdit* Edit2;
-    TEdit* Edit3;
-    TEdit* Edit4;
-    TEdit* Edit5;
-    TEdit* Edit6;
-    TEdit* Edit7;
-    TEdit* Edit8;
-    TEdit* Edit9;
-    TEdit* Edit10;
-    TListBox* ListBox1;
-    TListBox* ListBox2;
-    TCheckBox* CheckBox1;
-    TCheckBox* CheckBox2;
-    TCheckBox* CheckBox3;
-    TRadioButton* RadioButton1;
-    TRadioButton* RadioButton2;
-    TEdit* Edit11;
-    TEdit* Edit12;
-    TEdit* Edit13;
-    TEdit* Edit14;
+    // The controls, named as the form designer named them.
+    TLabel* Label1;     // "Вид посылки 1 0 1 0 ...": which segment is a pulse, which a gap
+    TLabel* Label2;     // "Множители времяни": caption of the segment fields
+    TLabel* Label3;     // "Время единичного импульса:"
+    TLabel* Label4;     // "мкс" after the unit time
+    TLabel* Label5;     // "Период посылки:"
+    TLabel* l_period;   // the period of the packet, microseconds; the pass reads it
+    TLabel* Label7;     // "мкс" after the period
+    TLabel* Label11;    // "Количество гармоник"
+    TLabel* Label6;     // "мВ" over the amplitude list
+    TLabel* Label8;     // "Амплитуда 1 В"
+    TLabel* Label9;     // "f1="
+    TLabel* f1;         // the fundamental frequency, kilohertz
+    TLabel* Label10;    // "кГц" after f1
+    TLabel* Label12;    // "Амплитуды" over the amplitude list
+    TLabel* Label13;    // "Фазы" over the phase list
+    TButton* Button2;   // "Выход": closes the window
+    TEdit* Edit1;       // segment 1, a pulse: multiples of the unit time, 1 ... 999
+    TEdit* Edit2;       // segment 2, a gap, 0 ... 999
+    TEdit* Edit3;       // segment 3, a pulse, 0 ... 999
+    TEdit* Edit4;       // segment 4, a gap, 0 ... 999
+    TEdit* Edit5;       // segment 5, a pulse, 0 ... 999
+    TEdit* Edit6;       // segment 6, a gap, 0 ... 999
+    TEdit* Edit7;       // segment 7, a pulse, 0 ... 999
+    TEdit* Edit8;       // segment 8, a gap, 1 ... 999
+    TEdit* Edit9;       // unit time, microseconds, 1 ... 999
+    TEdit* Edit10;      // number of harmonics N, 1 ... 200
+    TListBox* ListBox1; // amplitudes, millivolts, one line per listed harmonic
+    TListBox* ListBox2; // phases, degrees, one line per listed harmonic
+    TCheckBox* CheckBox1;       // "Показывать все": list the negligible harmonics too
+    TCheckBox* CheckBox2;       // "залить": fill the envelope; enabled while it is drawn
+    TCheckBox* CheckBox3;       // "Огибающая": draw the envelope
+    TRadioButton* RadioButton1; // "Диапазон частот": the frequency range, never enabled
+    TRadioButton* RadioButton2; // "Диапазон гармоник": the harmonic range, the one in use
+    TEdit* Edit11;              // frequency range from, kilohertz (disabled)
+    TEdit* Edit12;              // frequency range to, kilohertz (disabled)
+    TEdit* Edit13;              // harmonic range from, 0 ... N
+    TEdit* Edit14;              // harmonic range to, from ... N
 
     // Activation of the window and a click on its free client area.
     void activate(TObject* Sender);
@@ -121,6 +119,8 @@ private:
     void buildControls();
     void nameControlsForScreenReaders();
     spectrum::PassInput readInputs() const;
+    // The largest number a packet field holds.
+    int highestOf(const TEdit* field) const;
     void correctField(TEdit* field);
     void correctNonZeroField(TEdit* field);
     void enableRangeFields();

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Examples.h"
 #include "Export.h"
+#include "FileWriting.h"
 #include "ImageCanvas.h"
 #include "PixelMath.h"
 #include "SetupFile.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-const QString kSetupFilter = QStringLiteral("Установки Tovenal (*.tovenal)");
+const QString kSetupFilter = QStringLiteral("Установки Tovenal (*.%1)").arg(kSetupExtension);
 const QString kCsvFilter = QStringLiteral("Таблицы CSV (*.csv)");
 const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
 const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
@@ -58,8 +59,6 @@ void paintOnPage(QPrinter* printer, const spectrum::PassResult& pass, bool fille
 
 } // namespace
 
-TForm1::~TForm1() = default;
-
 void TForm1::buildActions() {
     m_contextMenu = std::make_unique<QMenu>();
     const auto add = [this](QMenu* menu, const QString& text, QKeySequence keys, auto run) {
@@ -85,7 +84,9 @@ void TForm1::buildActions() {
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), [this] { exportSignal(); });
     m_contextMenu->addSeparator();
     add(m_contextMenu.get(), QStringLiteral("Открыть установку…"),
-        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openSetup(); });
+        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openSetup(); })
+        ->setWhatsThis(
+            QStringLiteral("(или перетащить файл *.%1 в окно)").arg(kSetupExtension));
     add(m_contextMenu.get(), QStringLiteral("Сохранить установку…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveSetup(); });
     QMenu* examplesMenu = m_contextMenu->addMenu(QStringLiteral("Примеры"));
@@ -96,25 +97,9 @@ void TForm1::buildActions() {
     // A right click shows the menu and runs no pass; a set-up file dropped on the window opens.
     OnContextPopup = [this](QPoint at) { m_contextMenu->exec(widget()->mapToGlobal(at)); };
     AcceptsFile = [](const QString& path) {
-        return path.endsWith(QStringLiteral(".tovenal"), Qt::CaseInsensitive);
+        return QFileInfo(path).suffix().compare(kSetupExtension, Qt::CaseInsensitive) == 0;
     };
     OnDropFile = [this](const QString& path) { openSetupFile(path); };
-}
-
-Setup TForm1::currentSetup() const {
-    Setup setup;
-    const auto segments = segmentFields();
-    for (std::size_t n = 0; n < segments.size(); ++n)
-        setup.packet[n] = StrToIntDef(segments[n]->GetText(), 0);
-    setup.unitTime = StrToIntDef(Edit9->GetText(), 0);
-    setup.harmonics = StrToIntDef(Edit10->GetText(), 0);
-    setup.rangeFrom = StrToIntDef(Edit13->GetText(), 0);
-    setup.rangeTo = StrToIntDef(Edit14->GetText(), 0);
-    setup.showAll = CheckBox1->GetChecked();
-    setup.envelope = !CheckBox3->GetChecked()  ? EnvelopeMode::Off
-                     : CheckBox2->GetChecked() ? EnvelopeMode::Fill
-                                               : EnvelopeMode::Curve;
-    return setup;
 }
 
 QString TForm1::askSavePath(const QString& caption, const QString& name, const QString& filters,
@@ -133,15 +118,15 @@ QString TForm1::askSavePath(const QString& caption, const QString& name, const Q
 
 // Written whole or not at all: a failed save leaves any existing file as it was.
 void TForm1::saveFile(const QString& path, const QByteArray& bytes) {
-    if (const auto failure = writeFileAtomically(path, bytes))
-        dialogs().warn(widget(), QStringLiteral("Файл не сохранён.\n%1").arg(failure->message));
+    if (const auto error = writeFileAtomically(path, bytes))
+        dialogs().warn(widget(), QStringLiteral("Файл не сохранён.\n%1").arg(*error));
 }
 
 void TForm1::savePicture() {
     QString filter = kPngFilter;
     const QString path =
         askSavePath(QStringLiteral("Сохранить рисунок"), QStringLiteral("spectrum.png"),
-                    kPngFilter + ";;" + kSvgFilter + ";;" + kPdfFilter, &filter);
+                    kPngFilter + u";;" + kSvgFilter + u";;" + kPdfFilter, &filter);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (path.isEmpty())
         return;
@@ -185,7 +170,8 @@ void TForm1::saveSetup() {
         return;
     }
     const QString path = askSavePath(QStringLiteral("Сохранить установку"),
-                                     QStringLiteral("setup.tovenal"), kSetupFilter);
+                                     QStringLiteral("setup.%1").arg(kSetupExtension),
+                                     kSetupFilter);
     if (!path.isEmpty())
         saveFile(path, setupFileText(setup));
 }

@@ -54,23 +54,26 @@ void drawSpectrumLevelsAndAxes(TCanvas& canvas) {
     }
 }
 
-void drawFixedLabels(TCanvas& canvas) {
-    DrawLabel(canvas, 25, 20, QStringLiteral("A(f)"));
-    DrawLabel(canvas, 21, 250, QStringLiteral("Ф(f)"));
-    DrawLabel(canvas, 40, 224, QStringLiteral("0"));
-    DrawLabel(canvas, 40, 354, QStringLiteral("0"));
-    DrawLabel(canvas, 490, 235, QStringLiteral("f,гц"));
-    DrawLabel(canvas, 490, 365, QStringLiteral("f,гц"));
+void drawLabel(TCanvas& canvas, LabelPlace place, const QString& text) {
+    DrawLabel(canvas, place.x, place.y, text);
 }
 
-// The highest frequency at x = 450 and half of it at x = 250, under the phase plot and then under
-// the amplitude plot.
+void drawFixedLabels(TCanvas& canvas) {
+    drawLabel(canvas, kAmplitudeAxisLabel, QStringLiteral("A(f)"));
+    drawLabel(canvas, kPhaseAxisLabel, QStringLiteral("Ф(f)"));
+    drawLabel(canvas, kAmplitudeZeroLabel, QStringLiteral("0"));
+    drawLabel(canvas, kPhaseZeroLabel, QStringLiteral("0"));
+    for (const int y : {kAmplitudeScaleRow, kPhaseScaleRow})
+        DrawLabel(canvas, kFrequencyLabelColumn, y, QStringLiteral("f,гц"));
+}
+
+// The highest frequency and half of it, under the phase plot and then under the amplitude plot.
 void drawScaleNumbers(TCanvas& canvas, int highest) {
     const QString full = QString::number(highest);
     const QString half = QString::number(highest / 2);
-    for (const int y : {365, 235}) {
-        DrawLabel(canvas, 440, y, full);
-        DrawLabel(canvas, 250, y, half);
+    for (const int y : {kPhaseScaleRow, kAmplitudeScaleRow}) {
+        DrawLabel(canvas, kHighestFrequencyColumn, y, full);
+        DrawLabel(canvas, kHalfFrequencyColumn, y, half);
     }
 }
 

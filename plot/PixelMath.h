@@ -53,6 +53,23 @@ inline constexpr int kWaveGridStep = 40;
 // Arrowheads are two strokes of five pixels either way.
 inline constexpr int kArrow = 5;
 
+// Where the fixed labels and the scale numbers start (the top left corner of their text).
+struct LabelPlace {
+    int x;
+    int y;
+};
+inline constexpr LabelPlace kAmplitudeAxisLabel{25, 20}; // "A(f)"
+inline constexpr LabelPlace kPhaseAxisLabel{21, 250};    // "Ф(f)"
+inline constexpr LabelPlace kAmplitudeZeroLabel{40, 224};
+inline constexpr LabelPlace kPhaseZeroLabel{40, 354};
+// Under each plot, on one row: the frequency axis's name at its arrow, the highest frequency near
+// x = 450 and half of it at x = 250.
+inline constexpr int kAmplitudeScaleRow = 235;
+inline constexpr int kPhaseScaleRow = 365;
+inline constexpr int kFrequencyLabelColumn = 490; // "f,гц"
+inline constexpr int kHighestFrequencyColumn = 440;
+inline constexpr int kHalfFrequencyColumn = 250;
+
 // Truncation toward zero of a coordinate, clamped to +-kFarPixel; nothing for NaN.
 Pixel toPixel(long double value);
 

@@ -7,14 +7,14 @@
 // (x87 extended) intermediates and rounded to double where its result is stored. Library
 // functions (sin, cos, sqrt, atan2) take and give doubles. Pi is 3.14 throughout.
 
+#include "Limits.h"
+
 #include <array>
 #include <span>
 
 namespace spectrum {
 
 inline constexpr double kPi = 3.14;
-// The count field holds at most this many harmonics; the pass computes no more.
-inline constexpr int kMaxHarmonics = 200;
 // The envelope is sampled once per pixel column of the frequency scale.
 inline constexpr int kEnvelopePoints = 400;
 // The waveform is rebuilt at 401 samples, j / 400 of the period apart.

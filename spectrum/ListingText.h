@@ -8,13 +8,17 @@ namespace spectrum {
 
 // Amplitude above 2 mV, strictly (an unordered comparison is not above).
 bool isSignificant(double amplitude);
-// Millivolts and whole degrees (360 / (2 x 3.14) per radian), truncated toward zero.
+// A phase in degrees, 360 / (2 x 3.14) per radian, in extended precision.
+long double degreesOf(double phase);
+// Millivolts and whole degrees, truncated toward zero.
 int listedAmplitude(double amplitude);
 int listedPhase(double phase);
 
-// "k = V", "k = D" and, for a negligible harmonic shown anyway, "k = (D)".
+// "k = V" of the amplitude list.
 std::string amplitudeLineText(int k, int millivolts);
-std::string phaseLineText(int k, int degrees);
-std::string bracketedPhaseLineText(int k, int degrees);
+// The phase as the phase list shows it: "D", or "(D)" for a negligible harmonic shown anyway.
+std::string phaseText(int degrees, bool negligible);
+// "k = D" or "k = (D)".
+std::string phaseLineText(int k, int degrees, bool negligible);
 
 } // namespace spectrum

@@ -120,7 +120,7 @@ QString FloatToStr(double value) {
     QString result = value < 0 ? QStringLiteral("-") : QString();
     const auto digitCount = static_cast<int>(digits.size());
     if (exponent >= 15 || exponent < -4) {
-        result += QChar(digits[0]);
+        result += QLatin1Char(digits[0]);
         if (digitCount > 1)
             result += separator + QString::fromLatin1(digits.substr(1));
         result += QStringLiteral("E") + QString::number(exponent);

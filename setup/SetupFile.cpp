@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringDecoder>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString versionKey = QStringLiteral("version");
@@ -49,7 +51,7 @@ QString givenTwice(const QString& name, int firstLine) {
 QByteArray setupFileText(const Setup& setup) {
     QString text = QStringLiteral("# Tovenal set-up\n%1 = %2\n").arg(versionKey, formatVersion);
     for (const SetupKey key : kSetupKeys)
-        text += keyName(key) + " = " + valueText(setup, key) + '\n';
+        text += keyName(key) + u" = "_s + valueText(setup, key) + u'\n';
     return text.toUtf8();
 }
 
@@ -76,7 +78,7 @@ std::optional<QString> readSetup(const QByteArray& bytes, const QString& path, S
             continue;
         const qsizetype equals = text.indexOf(u'=');
         if (equals < 0)
-            return error(number, quoted(text) + " is not KEY = VALUE");
+            return error(number, quoted(text) + u" is not KEY = VALUE"_s);
         const QString name = text.left(equals).trimmed();
         const QString value = text.mid(equals + 1).trimmed();
 
@@ -95,12 +97,12 @@ std::optional<QString> readSetup(const QByteArray& bytes, const QString& path, S
             return error(number, givenTwice(name, versionLine));
         const std::optional<SetupKey> key = keyNamed(name);
         if (!key)
-            return error(number, "unknown key " + quoted(name));
+            return error(number, u"unknown key "_s + quoted(name));
         std::optional<Entry>& entry = entries[static_cast<std::size_t>(*key)];
         if (entry)
             return error(number, givenTwice(name, entry->line));
         if (const auto problem = parseValue(*key, value, changes))
-            return error(number, name + ": " + *problem);
+            return error(number, name + u": "_s + *problem);
         entry = Entry{number, value};
     }
 
@@ -111,13 +113,13 @@ std::optional<QString> readSetup(const QByteArray& bytes, const QString& path, S
             QStringLiteral("the file ends without \"%1 = %2\"").arg(versionKey, formatVersion));
     for (const SetupKey key : kSetupKeys)
         if (!entries[static_cast<std::size_t>(key)])
-            return error(lastLine, "the file ends without " + quoted(keyName(key)));
+            return error(lastLine, u"the file ends without "_s + quoted(keyName(key)));
 
     const Setup read = applied(Setup{}, changes);
     if (const auto problem = checkSetup(read)) {
         const Entry& entry = *entries[static_cast<std::size_t>(problem->key)];
         return error(entry.line,
-                     keyName(problem->key) + ": " + shown(entry.text) + ' ' + problem->reason);
+                     keyName(problem->key) + u": "_s + shown(entry.text) + u' ' + problem->reason);
     }
     setup = read;
     return std::nullopt;
@@ -126,10 +128,10 @@ std::optional<QString> readSetup(const QByteArray& bytes, const QString& path, S
 std::optional<QString> readSetupFile(const QString& path, Setup& setup) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return path + ": cannot read: " + file.errorString();
+        return path + u": cannot read: "_s + file.errorString();
     // One byte beyond the limit is enough to tell that a file is too long.
     const QByteArray bytes = file.read(kMaxSetupFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return path + ": cannot read: " + file.errorString();
+        return path + u": cannot read: "_s + file.errorString();
     return readSetup(bytes, path, setup);
 }

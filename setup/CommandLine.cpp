@@ -1,47 +1,58 @@
 #include "CommandLine.h"
 
+#include "Limits.h"
 #include "SetupFile.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-constexpr int maxScale = 8;
+namespace {
 
 Failure badInput(const QString& message) {
     return Failure{kExitBadInput, message};
 }
 
 QString optionName(const QString& name) {
-    return (name.size() == 1 ? "-" : "--") + name;
+    return (name.size() == 1 ? u"-"_s : u"--"_s) + name;
 }
+
+// The kinds of file --export writes, by extension.
+constexpr std::pair<QStringView, ExportKind> kExportKinds[] = {{u"png", ExportKind::Png},
+                                                               {u"svg", ExportKind::Svg},
+                                                               {u"pdf", ExportKind::Pdf},
+                                                               {u"csv", ExportKind::Csv},
+                                                               {kSetupExtension, ExportKind::Setup}};
 
 std::optional<ExportKind> exportKind(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const std::pair<QStringView, ExportKind> kinds[] = {{u"png", ExportKind::Png},
-                                                        {u"svg", ExportKind::Svg},
-                                                        {u"pdf", ExportKind::Pdf},
-                                                        {u"csv", ExportKind::Csv},
-                                                        {u"tovenal", ExportKind::Setup}};
-    for (const auto& [extension, kind] : kinds)
+    for (const auto& [extension, kind] : kExportKinds)
         if (suffix == extension)
             return kind;
     return std::nullopt;
+}
+
+// ".png, .svg, .pdf, .csv or .tovenal"
+QString exportExtensions() {
+    QStringList names;
+    for (const auto& [extension, kind] : kExportKinds)
+        names.append(u'.' + extension.toString());
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 // The parser's own refusals, in the shape of the other messages.
 QString parseError(const QCommandLineParser& parser, const QStringList& arguments) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        return optionName(unknown.first()) + ": unknown option";
+        return optionName(unknown.first()) + u": unknown option"_s;
     // An option's value is the next argument, whatever it is: only the last one can lack it.
     const QString last = arguments.isEmpty() ? QString() : arguments.last();
     if (last.startsWith(u'-') && !last.contains(u'='))
-        return last + ": needs a value";
+        return last + u": needs a value"_s;
     return parser.errorText();
 }
 
@@ -53,7 +64,7 @@ struct SetupOption {
 
 std::vector<SetupOption> setupOptions() {
     const auto valued = [](SetupKey key, const char* valueName) {
-        return SetupOption{key, QCommandLineOption(keyName(key), {}, valueName)};
+        return SetupOption{key, QCommandLineOption(keyName(key), {}, QString::fromLatin1(valueName))};
     };
     return {valued(SetupKey::Packet, "A,B,C,D,E,F,G,H"),
             valued(SetupKey::Unit, "MICROSECONDS"),
@@ -75,7 +86,7 @@ std::optional<Failure> readSetupOptions(const QCommandLineParser& parser,
         }
         const QString text = parser.value(option);
         if (const auto problem = parseValue(key, text, commandLine.changes))
-            return badInput(optionName(keyName(key)) + ": " + *problem);
+            return badInput(optionName(keyName(key)) + u": "_s + *problem);
         commandLine.givenTexts[key] = text;
     }
     return std::nullopt;
@@ -89,28 +100,29 @@ std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
     for (const QString& path : parser.values(exportOption)) {
         const std::optional<ExportKind> kind = exportKind(path);
         if (!kind)
-            return badInput("--export: " + quoted(path) +
-                            " does not end in .png, .svg, .pdf, .csv or .tovenal");
+            return badInput(u"--export: "_s + quoted(path) + u" does not end in "_s +
+                            exportExtensions());
         commandLine.exports.push_back({path, *kind});
     }
     if (parser.isSet(signalOption)) {
         const QString path = parser.value(signalOption);
         if (exportKind(path) != ExportKind::Csv)
-            return badInput("--export-signal: " + quoted(path) + " does not end in .csv");
+            return badInput(u"--export-signal: "_s + quoted(path) + u" does not end in .csv"_s);
         commandLine.signalExport = path;
     }
     if (parser.isSet(scaleOption)) {
         const QString text = parser.value(scaleOption);
         const std::optional<int> scale = parseWholeNumber(text);
         if (!scale)
-            return badInput("--scale: " + quoted(text) + " is not a whole number");
-        if (*scale < 1 || *scale > maxScale)
-            return badInput(QStringLiteral("--scale: %1 is outside 1…%2").arg(text).arg(maxScale));
+            return badInput(u"--scale: "_s + quoted(text) + u" is not a whole number"_s);
+        if (*scale < 1 || *scale > kMaxPictureScale)
+            return badInput(
+                QStringLiteral("--scale: %1 is outside 1…%2").arg(text).arg(kMaxPictureScale));
         const bool png = std::ranges::any_of(commandLine.exports, [](const ExportTarget& target) {
             return target.kind == ExportKind::Png;
         });
         if (!png)
-            return badInput("--scale: " + text + " is given without a PNG export");
+            return badInput(u"--scale: "_s + text + u" is given without a PNG export"_s);
         commandLine.scale = *scale;
     }
     return std::nullopt;
@@ -124,11 +136,11 @@ std::optional<QString> unwritable(const QString& path) {
     // The file is written beside its final name and renamed, so its folder must take new files.
     const QFileInfo folder(target.path());
     if (!folder.exists())
-        return "the folder " + target.path() + " does not exist";
+        return u"the folder "_s + target.path() + u" does not exist"_s;
     if (!folder.isDir())
-        return target.path() + " is not a folder";
+        return target.path() + u" is not a folder"_s;
     if (!folder.isWritable())
-        return "the folder " + target.path() + " is not writable";
+        return u"the folder "_s + target.path() + u" is not writable"_s;
     if (target.exists() && !target.isWritable())
         return QStringLiteral("the file is not writable");
     return std::nullopt;
@@ -138,11 +150,11 @@ std::optional<QString> unwritable(const QString& path) {
 
 std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine) {
     QCommandLineParser parser;
-    const QCommandLineOption helpOption(QStringList{"h", "help"});
-    const QCommandLineOption versionOption(QStringList{"v", "version"});
-    const QCommandLineOption exportOption("export", {}, "FILE");
-    const QCommandLineOption signalOption("export-signal", {}, "FILE.csv");
-    const QCommandLineOption scaleOption("scale", {}, "K");
+    const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption versionOption(QStringList{u"v"_s, u"version"_s});
+    const QCommandLineOption exportOption(u"export"_s, {}, u"FILE"_s);
+    const QCommandLineOption signalOption(u"export-signal"_s, {}, u"FILE.csv"_s);
+    const QCommandLineOption scaleOption(u"scale"_s, {}, u"K"_s);
     const std::vector<SetupOption> options = setupOptions();
     parser.addOptions({helpOption, versionOption, exportOption, signalOption, scaleOption});
     for (const auto& [key, option] : options)
@@ -161,10 +173,10 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
     // Every option but --export once: a second value would silently win over the first.
     for (const QString& name : parser.optionNames())
         if (name != exportOption.names().first() && parser.optionNames().count(name) > 1)
-            return badInput(optionName(name) + ": given more than once");
+            return badInput(optionName(name) + u": given more than once"_s);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
-        return badInput(positional.at(1) + ": only one set-up file can be given");
+        return badInput(positional.at(1) + u": only one set-up file can be given"_s);
     if (!positional.isEmpty())
         result.setupFile = positional.first();
     if (auto failure = readSetupOptions(parser, options, result))
@@ -177,34 +189,41 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
 
 QString helpText() {
     return QStringLiteral(
-        "Usage: tovenal [SETUP-FILE] [OPTION]...\n"
-        "Shows the line spectrum of a periodic train of rectangular pulses. With --export or\n"
-        "--export-signal it writes the files instead and opens no window.\n"
-        "\n"
-        "The set-up file (*.tovenal), then these options, in this order, set the window's\n"
-        "inputs as if typed; values outside what the fields accept are errors:\n"
-        "  --packet A,B,C,D,E,F,G,H   the eight segment lengths (pulse, gap, pulse, ...) in\n"
-        "                             unit times, 0…999; the first and the last at least 1\n"
-        "  --unit MICROSECONDS        the unit time, 1…999\n"
-        "  --harmonics N              the number of harmonics, 1…200; sets the range to 1…N\n"
-        "  --range FROM,TO            the harmonics that rebuild the waveform,\n"
-        "                             0 ≤ FROM ≤ TO ≤ N\n"
-        "  --show-all                 list the harmonics of negligible amplitude too\n"
-        "  --envelope fill|curve|off  the envelope filled, as a curve, or none\n"
-        "\n"
-        "Exports:\n"
-        "  --export FILE              write FILE, of the kind its extension names: .png .svg\n"
-        "                             .pdf .csv (the harmonics) or .tovenal (the set-up);\n"
-        "                             may be given several times\n"
-        "  --export-signal FILE.csv   write the rebuilt period of the signal\n"
-        "  --scale K                  pixels per window pixel of the PNG exports, 1…8\n"
-        "                             (default 1); an error without a .png export\n"
-        "\n"
-        "  -h, --help                 show this help\n"
-        "  -v, --version              show the version\n"
-        "\n"
-        "Exit status: 0 done, 1 a file could not be written, 2 a bad command line or\n"
-        "set-up file. See tovenal(1).\n");
+               "Usage: tovenal [SETUP-FILE] [OPTION]...\n"
+               "Shows the line spectrum of a periodic train of rectangular pulses. With --export or\n"
+               "--export-signal it writes the files instead and opens no window.\n"
+               "\n"
+               "The set-up file (*.%4), then these options, in this order, set the window's\n"
+               "inputs as if typed; values outside what the fields accept are errors:\n"
+               "  --packet A,B,C,D,E,F,G,H   the eight segment lengths (pulse, gap, pulse, ...) in\n"
+               "                             unit times, 0…%1; the first and the last at least 1\n"
+               "  --unit MICROSECONDS        the unit time, 1…%2\n"
+               "  --harmonics N              the number of harmonics, 1…%3; sets the range to 1…N\n"
+               "  --range FROM,TO            the harmonics that rebuild the waveform,\n"
+               "                             0 ≤ FROM ≤ TO ≤ N\n"
+               "  --show-all                 list the harmonics of negligible amplitude too\n"
+               "  --envelope fill|curve|off  the envelope filled, as a curve, or none\n"
+               "\n"
+               "Exports:\n"
+               "  --export FILE              write FILE, of the kind its extension names: .png .svg\n"
+               "                             .pdf .csv (the harmonics) or .%4 (the set-up);\n"
+               "                             may be given several times\n"
+               "  --export-signal FILE.csv   write the rebuilt period of the signal\n"
+               "  --scale K                  pixels per window pixel of the PNG exports, 1…%5\n"
+               "                             (default 1); an error without a .png export\n"
+               "\n"
+               "  -h, --help                 show this help\n"
+               "  -v, --version              show the version\n"
+               "\n"
+               "Exit status: 0 done, %6 a file could not be written, %7 a bad command line or\n"
+               "set-up file. See tovenal(1).\n")
+        .arg(spectrum::kMaxMultiplier)
+        .arg(spectrum::kMaxUnitTime)
+        .arg(spectrum::kMaxHarmonics)
+        .arg(kSetupExtension)
+        .arg(kMaxPictureScale)
+        .arg(kExitWriteFailure)
+        .arg(kExitBadInput);
 }
 
 QString versionText() {
@@ -223,7 +242,7 @@ std::optional<Failure> resolveSetup(const CommandLine& commandLine, Setup& setup
         const QString text = given != commandLine.givenTexts.end()
                                  ? shown(given->second)
                                  : valueText(result, problem->key);
-        return badInput(optionName(keyName(problem->key)) + ": " + text + ' ' + problem->reason);
+        return badInput(optionName(keyName(problem->key)) + u": "_s + text + u' ' + problem->reason);
     }
     setup = result;
     return std::nullopt;
@@ -237,13 +256,6 @@ std::optional<Failure> checkExportTargets(const CommandLine& commandLine) {
         paths.append(*commandLine.signalExport);
     for (const QString& path : paths)
         if (const auto reason = unwritable(path))
-            return Failure{kExitWriteFailure, path + ": cannot write: " + *reason};
+            return Failure{kExitWriteFailure, path + u": cannot write: "_s + *reason};
     return std::nullopt;
-}
-
-std::optional<Failure> writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return Failure{kExitWriteFailure, path + ": cannot write: " + file.errorString()};
 }

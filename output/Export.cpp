@@ -34,9 +34,8 @@ QByteArray row(const QByteArrayList& cells) {
 
 // The text after "k = " of each list's line, as the window shows it.
 std::pair<QByteArray, QByteArray> listedTexts(const spectrum::ListedHarmonic& listed) {
-    const QByteArray degrees = QByteArray::number(listed.degrees);
     return {QByteArray::number(listed.millivolts),
-            listed.negligible ? "(" + degrees + ")" : degrees};
+            QByteArray::fromStdString(spectrum::phaseText(listed.degrees, listed.negligible))};
 }
 
 } // namespace
@@ -128,8 +127,7 @@ QByteArray harmonicsCsv(const spectrum::PassResult& pass, const Setup& setup) {
         const spectrum::HarmonicLine& line = pass.harmonics[static_cast<std::size_t>(k)];
         const double kilohertz =
             static_cast<double>(Extended(spectrum::harmonicFrequency(k, pass.timing.T)) / 1000);
-        const double degrees =
-            static_cast<double>(Extended(line.phase) * 360 / (2 * Extended(spectrum::kPi)));
+        const double degrees = static_cast<double>(spectrum::degreesOf(line.phase));
         std::pair<QByteArray, QByteArray> shown;
         if (listed != pass.listed.end() && listed->k == k)
             shown = listedTexts(*listed++);

@@ -1,14 +1,18 @@
 #include "Setup.h"
 
+#include "Limits.h"
+
 #include <QList>
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-constexpr int maxMultiplier = 999;
-constexpr int maxUnitTime = 999;
-constexpr int maxHarmonics = 200;
+using spectrum::kMaxHarmonics;
+using spectrum::kMaxMultiplier;
+using spectrum::kMaxUnitTime;
 constexpr qsizetype maxShownLength = 40;
 
 constexpr std::array<std::pair<EnvelopeMode, QStringView>, 3> envelopeNames{
@@ -88,15 +92,15 @@ std::optional<SetupProblem> checkSetup(const Setup& setup) {
     for (int index = 0; index < 8; ++index) {
         // The first pulse and the last gap may not vanish: the packet would lose its ends.
         const int low = index == 0 || index == 7 ? 1 : 0;
-        if (!within(setup.packet[index], low, maxMultiplier))
+        if (!within(setup.packet[index], low, kMaxMultiplier))
             return SetupProblem{SetupKey::Packet, QStringLiteral("has segment %1 %2")
                                                       .arg(index + 1)
-                                                      .arg(outside(low, maxMultiplier))};
+                                                      .arg(outside(low, kMaxMultiplier))};
     }
-    if (!within(setup.unitTime, 1, maxUnitTime))
-        return SetupProblem{SetupKey::Unit, "is " + outside(1, maxUnitTime)};
-    if (!within(setup.harmonics, 1, maxHarmonics))
-        return SetupProblem{SetupKey::Harmonics, "is " + outside(1, maxHarmonics)};
+    if (!within(setup.unitTime, 1, kMaxUnitTime))
+        return SetupProblem{SetupKey::Unit, u"is "_s + outside(1, kMaxUnitTime)};
+    if (!within(setup.harmonics, 1, kMaxHarmonics))
+        return SetupProblem{SetupKey::Harmonics, u"is "_s + outside(1, kMaxHarmonics)};
     if (!(0 <= setup.rangeFrom && setup.rangeFrom <= setup.rangeTo &&
           setup.rangeTo <= setup.harmonics))
         return SetupProblem{SetupKey::Range,
@@ -132,33 +136,33 @@ std::optional<QString> parseValue(SetupKey key, QStringView text, SetupChanges& 
             std::copy(values->begin(), values->end(), changes.packet->begin());
             return std::nullopt;
         }
-        return quoted(text) + " is not eight whole numbers separated by commas";
+        return quoted(text) + u" is not eight whole numbers separated by commas"_s;
     case SetupKey::Unit:
     case SetupKey::Harmonics:
         if (const auto value = parseWholeNumber(text)) {
             (key == SetupKey::Unit ? changes.unitTime : changes.harmonics) = *value;
             return std::nullopt;
         }
-        return quoted(text) + " is not a whole number";
+        return quoted(text) + u" is not a whole number"_s;
     case SetupKey::Range:
         if (const auto values = parseWholeList(text, 2)) {
             changes.range = {values->at(0), values->at(1)};
             return std::nullopt;
         }
-        return quoted(text) + " is not two whole numbers separated by a comma";
+        return quoted(text) + u" is not two whole numbers separated by a comma"_s;
     case SetupKey::ShowAll:
         if (text == u"yes" || text == u"no") {
             changes.showAll = text == u"yes";
             return std::nullopt;
         }
-        return quoted(text) + " is not yes or no";
+        return quoted(text) + u" is not yes or no"_s;
     case SetupKey::Envelope:
         for (const auto& [mode, name] : envelopeNames)
             if (text == name) {
                 changes.envelope = mode;
                 return std::nullopt;
             }
-        return quoted(text) + " is not fill, curve or off";
+        return quoted(text) + u" is not fill, curve or off"_s;
     }
     return std::nullopt;
 }

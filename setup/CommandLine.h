@@ -26,6 +26,9 @@ struct ExportTarget {
     bool operator==(const ExportTarget&) const = default;
 };
 
+// The largest enlargement of a PNG export: pixels per pixel of the window.
+inline constexpr int kMaxPictureScale = 8;
+
 inline constexpr int kExitWriteFailure = 1; // a file could not be written
 inline constexpr int kExitBadInput = 2;     // a bad command line or set-up file
 
@@ -67,6 +70,3 @@ std::optional<Failure> resolveSetup(const CommandLine& commandLine, Setup& setup
 // Whether every export target can be written: its folder exists and is writable. Checked for all
 // targets before any is written; a failure is "PATH: cannot write: reason", kExitWriteFailure.
 std::optional<Failure> checkExportTargets(const CommandLine& commandLine);
-
-// Writes the whole file or nothing, replacing what was there only when all is written.
-std::optional<Failure> writeFileAtomically(const QString& path, const QByteArray& bytes);

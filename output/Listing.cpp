@@ -14,8 +14,7 @@ QStringList amplitudeLines(const PassResult& pass) {
 QStringList phaseLines(const PassResult& pass) {
     QStringList lines;
     for (const ListedHarmonic& listed : pass.listed)
-        lines << QString::fromStdString(listed.negligible
-                                            ? bracketedPhaseLineText(listed.k, listed.degrees)
-                                            : phaseLineText(listed.k, listed.degrees));
+        lines << QString::fromStdString(
+            phaseLineText(listed.k, listed.degrees, listed.negligible));
     return lines;
 }

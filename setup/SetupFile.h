@@ -18,10 +18,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
 inline constexpr qsizetype kMaxSetupFileBytes = 64 * 1024;
+// The extension of set-up files, without its dot.
+inline constexpr QStringView kSetupExtension = u"tovenal";
 
 // The text of a set-up file that holds `setup`.
 QByteArray setupFileText(const Setup& setup);

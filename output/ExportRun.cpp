@@ -1,6 +1,7 @@
 #include "ExportRun.h"
 
 #include "Export.h"
+#include "FileWriting.h"
 #include "SetupFile.h"
 
 namespace {
@@ -30,10 +31,11 @@ std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup&
         return failure;
     const spectrum::PassResult pass = spectrum::computePass(passInputOf(setup));
     for (const ExportTarget& target : commandLine.exports)
-        if (auto failure = writeFileAtomically(
+        if (auto error = writeFileAtomically(
                 target.path, exportBytes(target.kind, pass, setup, commandLine.scale)))
-            return failure;
+            return Failure{kExitWriteFailure, *error};
     if (commandLine.signalExport)
-        return writeFileAtomically(*commandLine.signalExport, signalCsv(pass));
+        if (auto error = writeFileAtomically(*commandLine.signalExport, signalCsv(pass)))
+            return Failure{kExitWriteFailure, *error};
     return std::nullopt;
 }
