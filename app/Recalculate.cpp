@@ -50,4 +50,5 @@ void TForm1::Recalculate() {
     ListBox1->Add(amplitudeLines(m_pass));
     ListBox2->Add(phaseLines(m_pass));
     showReadouts(m_filled);
+    updateSound();
 }

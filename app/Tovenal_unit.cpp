@@ -1,6 +1,7 @@
 #include "Tovenal_unit.h"
 
 #include "PixelMath.h"
+#include "SoundOutput.h"
 #include "WindowStyle.h"
 
 #include <QFont>

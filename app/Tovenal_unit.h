@@ -2,13 +2,18 @@
 
 #include "Pass.h"
 #include "Setup.h"
+#include "Sound.h"
 #include "Vcl.h"
 
 #include <array>
 #include <memory>
 #include <utility>
 
+class QAction;
+class QObject;
 class QMenu;
+class QTimer;
+class SoundOutput;
 
 // The main window: every control at its design position and default, wired to its handler.
 class TForm1 : public TForm {
@@ -108,6 +113,22 @@ public:
     bool openSetupFile(const QString& path);
     QMenu* contextMenu() const { return m_contextMenu.get(); }
 
+    // "Слушать сигнал": while checked, the signal of the waveform panel sounds and follows every
+    // pass. Loads the sound device on first use.
+    void listenToSignal(bool on);
+    QAction* listenAction() const { return m_listenAction; }
+    // What the last pass sounds like.
+    const spectrum::SoundPlan& soundPlan() const { return m_soundPlan; }
+
+    // "Анимация гармоник": the range's upper end typed from the lower end up to the count, one
+    // step per timer tick; F5, Esc, a click or a key stops it where it is.
+    void toggleAnimation();
+    void animationStep();
+    void stopAnimation();
+    bool animating() const;
+    // Milliseconds between two steps of the running animation.
+    int animationInterval() const;
+
     // The eight segment fields Edit1 ... Edit8, in the order of the packet.
     std::array<TEdit*, 8> segmentFields() const;
     // How many passes have started since the window was built.
@@ -128,6 +149,12 @@ private:
     QString askSavePath(const QString& caption, const QString& name, const QString& filters,
                         QString* filter = nullptr);
     void saveFile(const QString& path, const QByteArray& bytes);
+    void buildListening(QAction* listen);
+    bool openSound();
+    void soundFailed(const QString& reason);
+    void stopSound();
+    void updateSound();
+    void buildAnimation(QAction* animate);
     void buildPanels();
     void showReadouts(bool filledEnvelope);
     void wireKeyboard();
@@ -140,6 +167,14 @@ private:
     bool m_filled = false;
     // Not a child of the window: it is no control of the form.
     std::unique_ptr<QMenu> m_contextMenu;
+    // The sound of the last pass, and the device, once it has been asked for.
+    spectrum::SoundPlan m_soundPlan;
+    QAction* m_listenAction = nullptr;
+    std::unique_ptr<SoundOutput> m_sound;
+    // The build-up of the harmonics: the next upper end to type, and the timer that types it.
+    QTimer* m_animationTimer = nullptr;
+    std::unique_ptr<QObject> m_animationStopper;
+    int m_animationNext = 0;
     // Invisible regions over the plots that screen readers read.
     TAccessibleRegion* m_amplitudePanel = nullptr;
     TAccessibleRegion* m_phasePanel = nullptr;

@@ -61,6 +61,8 @@ void paintOnPage(QPrinter* printer, const spectrum::PassResult& pass, bool fille
 
 void TForm1::buildActions() {
     m_contextMenu = std::make_unique<QMenu>();
+    // The sound item says in its tooltip which harmonics are heard.
+    m_contextMenu->setToolTipsVisible(true);
     const auto add = [this](QMenu* menu, const QString& text, QKeySequence keys, auto run) {
         QAction* action = menu->addAction(text);
         action->setShortcut(keys);
@@ -77,6 +79,12 @@ void TForm1::buildActions() {
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(); });
     add(m_contextMenu.get(), QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
         [this] { printPicture(); });
+    m_contextMenu->addSeparator();
+    buildListening(add(m_contextMenu.get(), QStringLiteral("Слушать сигнал"),
+                       QKeySequence(Qt::CTRL | Qt::Key_L),
+                       [this] { listenToSignal(m_listenAction->isChecked()); }));
+    buildAnimation(add(m_contextMenu.get(), QStringLiteral("Анимация гармоник"),
+                       QKeySequence(Qt::Key_F5), [this] { toggleAnimation(); }));
     m_contextMenu->addSeparator();
     add(m_contextMenu.get(), QStringLiteral("Экспорт гармоник (CSV)…"),
         QKeySequence(Qt::CTRL | Qt::Key_E), [this] { exportHarmonics(); });

@@ -66,10 +66,14 @@ QImage pictureOf(const spectrum::PassResult& pass, bool filled) {
     return canvas.image();
 }
 
+QImage scaledPicture(const QImage& picture, int scale) {
+    return scale == 1 ? picture
+                      : picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio,
+                                       Qt::FastTransformation);
+}
+
 QByteArray pngOf(const QImage& picture, int scale) {
-    const QImage scaled = scale == 1 ? picture
-                                     : picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio,
-                                                      Qt::FastTransformation);
+    const QImage scaled = scaledPicture(picture, scale);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

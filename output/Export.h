@@ -18,6 +18,7 @@ bool filledEnvelope(const Setup& setup);
 // The picture of a pass, pixel for pixel the window's.
 QImage pictureOf(const spectrum::PassResult& pass, bool filled);
 // Each pixel an exact scale x scale block.
+QImage scaledPicture(const QImage& picture, int scale);
 QByteArray pngOf(const QImage& picture, int scale);
 // The same drawing as vectors on any painter, one unit per pixel of the window.
 void paintPicture(QPainter& painter, const spectrum::PassResult& pass, bool filled);

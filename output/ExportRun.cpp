@@ -1,17 +1,22 @@
 #include "ExportRun.h"
 
+#include "WavFile.h"
+#include "BuildUpGif.h"
 #include "Export.h"
 #include "FileWriting.h"
 #include "SetupFile.h"
+#include "Sound.h"
 
 namespace {
 
-QByteArray exportBytes(ExportKind kind, const spectrum::PassResult& pass, const Setup& setup,
-                       int scale) {
+// The bytes of one export, or nothing with the reason in `error`.
+std::optional<QByteArray> exportBytes(const ExportTarget& target, const CommandLine& commandLine,
+                                      const spectrum::PassResult& pass, const Setup& setup,
+                                      QString* error) {
     const bool filled = filledEnvelope(setup);
-    switch (kind) {
+    switch (target.kind) {
     case ExportKind::Png:
-        return pngOf(pictureOf(pass, filled), scale);
+        return pngOf(pictureOf(pass, filled), commandLine.scale);
     case ExportKind::Svg:
         return svgOf(pass, filled);
     case ExportKind::Pdf:
@@ -20,8 +25,12 @@ QByteArray exportBytes(ExportKind kind, const spectrum::PassResult& pass, const 
         return harmonicsCsv(pass, setup);
     case ExportKind::Setup:
         return setupFileText(setup);
+    case ExportKind::Gif:
+        return buildUpGif(setup, commandLine.scale, commandLine.frameMs, error);
+    case ExportKind::Wav:
+        return wavOf(spectrum::soundSamples(spectrum::planSound(pass), commandLine.seconds));
     }
-    return {};
+    return QByteArray();
 }
 
 } // namespace
@@ -30,10 +39,15 @@ std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup&
     if (auto failure = checkExportTargets(commandLine))
         return failure;
     const spectrum::PassResult pass = spectrum::computePass(passInputOf(setup));
-    for (const ExportTarget& target : commandLine.exports)
-        if (auto error = writeFileAtomically(
-                target.path, exportBytes(target.kind, pass, setup, commandLine.scale)))
-            return Failure{kExitWriteFailure, *error};
+    for (const ExportTarget& target : commandLine.exports) {
+        QString error;
+        const std::optional<QByteArray> bytes =
+            exportBytes(target, commandLine, pass, setup, &error);
+        if (!bytes)
+            return Failure{kExitWriteFailure, target.path + QStringLiteral(": cannot write: ") + error};
+        if (auto writeError = writeFileAtomically(target.path, *bytes))
+            return Failure{kExitWriteFailure, *writeError};
+    }
     if (commandLine.signalExport)
         if (auto error = writeFileAtomically(*commandLine.signalExport, signalCsv(pass)))
             return Failure{kExitWriteFailure, *error};

@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include "BuildUp.h"
 #include "Limits.h"
 #include "SetupFile.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -25,7 +27,60 @@ constexpr std::pair<QStringView, ExportKind> kExportKinds[] = {{u"png", ExportKi
                                                                {u"svg", ExportKind::Svg},
                                                                {u"pdf", ExportKind::Pdf},
                                                                {u"csv", ExportKind::Csv},
-                                                               {kSetupExtension, ExportKind::Setup}};
+                                                               {kSetupExtension, ExportKind::Setup},
+                                                               {u"gif", ExportKind::Gif},
+                                                               {u"wav", ExportKind::Wav}};
+
+// An option that tunes the exports of some kinds: its limits, and the kinds it needs among the
+// exports ("is given without a GIF export").
+struct Tuning {
+    double lowest;
+    double highest;
+    bool whole;
+    bool (*tunes)(ExportKind);
+    QStringView kindName;
+};
+
+const Tuning kScaleTuning{1, kMaxPictureScale, true,
+                          [](ExportKind kind) { return kind == ExportKind::Png || kind == ExportKind::Gif; },
+                          u"PNG or GIF"};
+const Tuning kSecondsTuning{kShortestSoundSeconds, kLongestSoundSeconds, false,
+                            [](ExportKind kind) { return kind == ExportKind::Wav; }, u"WAV"};
+const Tuning kFrameTuning{kShortestFrameMs, kLongestFrameMs, true,
+                          [](ExportKind kind) { return kind == ExportKind::Gif; }, u"GIF"};
+
+// Plain decimal digits with an optional fraction after a point ("0.5", "12"); nothing else.
+std::optional<double> parseDecimal(const QString& text) {
+    static const QRegularExpression decimal(u"^[0-9]{1,6}(\\.[0-9]{1,6})?$"_s);
+    if (!decimal.match(text).hasMatch())
+        return std::nullopt;
+    return text.toDouble();
+}
+
+std::optional<Failure> readTuning(const QCommandLineParser& parser, const QString& name,
+                                  const Tuning& tuning, const CommandLine& commandLine,
+                                  double& value) {
+    if (!parser.isSet(name))
+        return std::nullopt;
+    const QString text = parser.value(name);
+    const QString option = u"--"_s + name + u": "_s;
+    const std::optional<double> parsed =
+        tuning.whole ? std::optional<double>(parseWholeNumber(text)) : parseDecimal(text);
+    if (!parsed)
+        return badInput(option + quoted(text) +
+                        (tuning.whole ? u" is not a whole number"_s : u" is not a number"_s));
+    if (*parsed < tuning.lowest || *parsed > tuning.highest)
+        return badInput(option + QStringLiteral("%1 is outside %2…%3")
+                                     .arg(text)
+                                     .arg(tuning.lowest)
+                                     .arg(tuning.highest));
+    if (std::ranges::none_of(commandLine.exports,
+                             [&](const ExportTarget& target) { return tuning.tunes(target.kind); }))
+        return badInput(option + text + u" is given without a "_s + tuning.kindName +
+                        u" export"_s);
+    value = *parsed;
+    return std::nullopt;
+}
 
 std::optional<ExportKind> exportKind(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -95,7 +150,6 @@ std::optional<Failure> readSetupOptions(const QCommandLineParser& parser,
 std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
                                          const QCommandLineOption& exportOption,
                                          const QCommandLineOption& signalOption,
-                                         const QCommandLineOption& scaleOption,
                                          CommandLine& commandLine) {
     for (const QString& path : parser.values(exportOption)) {
         const std::optional<ExportKind> kind = exportKind(path);
@@ -110,21 +164,17 @@ std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
             return badInput(u"--export-signal: "_s + quoted(path) + u" does not end in .csv"_s);
         commandLine.signalExport = path;
     }
-    if (parser.isSet(scaleOption)) {
-        const QString text = parser.value(scaleOption);
-        const std::optional<int> scale = parseWholeNumber(text);
-        if (!scale)
-            return badInput(u"--scale: "_s + quoted(text) + u" is not a whole number"_s);
-        if (*scale < 1 || *scale > kMaxPictureScale)
-            return badInput(
-                QStringLiteral("--scale: %1 is outside 1…%2").arg(text).arg(kMaxPictureScale));
-        const bool png = std::ranges::any_of(commandLine.exports, [](const ExportTarget& target) {
-            return target.kind == ExportKind::Png;
-        });
-        if (!png)
-            return badInput(u"--scale: "_s + text + u" is given without a PNG export"_s);
-        commandLine.scale = *scale;
-    }
+    double scale = commandLine.scale;
+    double frameMs = commandLine.frameMs;
+    if (auto failure = readTuning(parser, u"scale"_s, kScaleTuning, commandLine, scale))
+        return failure;
+    if (auto failure = readTuning(parser, u"seconds"_s, kSecondsTuning, commandLine,
+                                  commandLine.seconds))
+        return failure;
+    if (auto failure = readTuning(parser, u"frame-ms"_s, kFrameTuning, commandLine, frameMs))
+        return failure;
+    commandLine.scale = static_cast<int>(scale);
+    commandLine.frameMs = static_cast<int>(frameMs);
     return std::nullopt;
 }
 
@@ -154,9 +204,11 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
     const QCommandLineOption versionOption(QStringList{u"v"_s, u"version"_s});
     const QCommandLineOption exportOption(u"export"_s, {}, u"FILE"_s);
     const QCommandLineOption signalOption(u"export-signal"_s, {}, u"FILE.csv"_s);
-    const QCommandLineOption scaleOption(u"scale"_s, {}, u"K"_s);
     const std::vector<SetupOption> options = setupOptions();
-    parser.addOptions({helpOption, versionOption, exportOption, signalOption, scaleOption});
+    parser.addOptions({helpOption, versionOption, exportOption, signalOption,
+                       QCommandLineOption(u"scale"_s, {}, u"K"_s),
+                       QCommandLineOption(u"seconds"_s, {}, u"S"_s),
+                       QCommandLineOption(u"frame-ms"_s, {}, u"MS"_s)});
     for (const auto& [key, option] : options)
         parser.addOption(option);
 
@@ -181,7 +233,7 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
         result.setupFile = positional.first();
     if (auto failure = readSetupOptions(parser, options, result))
         return failure;
-    if (auto failure = readExportOptions(parser, exportOption, signalOption, scaleOption, result))
+    if (auto failure = readExportOptions(parser, exportOption, signalOption, result))
         return failure;
     commandLine = std::move(result);
     return std::nullopt;
@@ -206,11 +258,18 @@ QString helpText() {
                "\n"
                "Exports:\n"
                "  --export FILE              write FILE, of the kind its extension names: .png .svg\n"
-               "                             .pdf .csv (the harmonics) or .%4 (the set-up);\n"
+               "                             .pdf (the picture), .csv (the harmonics), .%4 (the\n"
+               "                             set-up), .gif (the harmonics added one by one) or\n"
+               "                             .wav (the rebuilt signal as sound);\n"
                "                             may be given several times\n"
                "  --export-signal FILE.csv   write the rebuilt period of the signal\n"
-               "  --scale K                  pixels per window pixel of the PNG exports, 1…%5\n"
-               "                             (default 1); an error without a .png export\n"
+               "  --scale K                  pixels per window pixel of the PNG and GIF exports,\n"
+               "                             1…%5 (default 1); an error without such an export\n"
+               "  --seconds S                the length of the WAV exports, %8…%9 seconds\n"
+               "                             (default %10); an error without a .wav export\n"
+               "  --frame-ms MS              milliseconds between the GIF's frames, %11…%12\n"
+               "                             (default %13; the last is held %14 s); an error\n"
+               "                             without a .gif export\n"
                "\n"
                "  -h, --help                 show this help\n"
                "  -v, --version              show the version\n"
@@ -223,7 +282,14 @@ QString helpText() {
         .arg(kSetupExtension)
         .arg(kMaxPictureScale)
         .arg(kExitWriteFailure)
-        .arg(kExitBadInput);
+        .arg(kExitBadInput)
+        .arg(kShortestSoundSeconds)
+        .arg(kLongestSoundSeconds)
+        .arg(kDefaultSoundSeconds)
+        .arg(kShortestFrameMs)
+        .arg(kLongestFrameMs)
+        .arg(kDefaultFrameMs)
+        .arg(spectrum::kBuildUpHoldMilliseconds / 1000);
 }
 
 QString versionText() {

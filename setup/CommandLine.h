@@ -2,7 +2,7 @@
 //
 //     tovenal [SETUP-FILE] [--packet A,B,C,D,E,F,G,H] [--unit MICROSECONDS] [--harmonics N]
 //             [--range FROM,TO] [--show-all] [--envelope fill|curve|off] [--export FILE]...
-//             [--export-signal FILE.csv] [--scale K]
+//             [--export-signal FILE.csv] [--scale K] [--seconds S] [--frame-ms MS]
 //
 // Nothing here writes or shows anything until every argument has been checked: parse, then
 // resolve the set-up, then check the export targets, and only then write.
@@ -18,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-enum class ExportKind { Png, Svg, Pdf, Csv, Setup };
+enum class ExportKind { Png, Svg, Pdf, Csv, Setup, Gif, Wav };
 
 struct ExportTarget {
     QString path;
@@ -26,8 +26,17 @@ struct ExportTarget {
     bool operator==(const ExportTarget&) const = default;
 };
 
-// The largest enlargement of a PNG export: pixels per pixel of the window.
+// The options that tune one kind of export, with their limits and defaults.
+// --scale: pixels per pixel of the window in a PNG or GIF export.
 inline constexpr int kMaxPictureScale = 8;
+// --seconds: the length of a sound export.
+inline constexpr double kShortestSoundSeconds = 0.1;
+inline constexpr double kLongestSoundSeconds = 60;
+inline constexpr double kDefaultSoundSeconds = 3;
+// --frame-ms: the time between two frames of a GIF export.
+inline constexpr int kShortestFrameMs = 20;
+inline constexpr int kLongestFrameMs = 10'000;
+inline constexpr int kDefaultFrameMs = 400;
 
 inline constexpr int kExitWriteFailure = 1; // a file could not be written
 inline constexpr int kExitBadInput = 2;     // a bad command line or set-up file
@@ -46,7 +55,9 @@ struct CommandLine {
     std::map<SetupKey, QString> givenTexts; // the values of the options as typed, for messages
     std::vector<ExportTarget> exports;
     std::optional<QString> signalExport; // a .csv file
-    int scale = 1;                       // pixels per pixel of the window, for PNG exports
+    int scale = 1;                       // pixels per pixel of the window, for PNG and GIF exports
+    double seconds = kDefaultSoundSeconds; // the length of sound exports
+    int frameMs = kDefaultFrameMs;         // between the frames of GIF exports
     bool help = false;
     bool version = false;
 
@@ -54,8 +65,9 @@ struct CommandLine {
 };
 
 // Reads the arguments, the program's name first, into `commandLine`. Unknown options, more than
-// one set-up file, an option given twice, malformed values, unknown export extensions and a scale
-// outside 1…8 or without a PNG export fail with kExitBadInput. With --help or --version the rest
+// one set-up file, an option given twice, malformed values, unknown export extensions, and a
+// --scale, --seconds or --frame-ms outside its limits or without an export it tunes fail with
+// kExitBadInput. With --help or --version the rest
 // is not looked at. No QCoreApplication is needed.
 std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine);
 

@@ -1,0 +1,120 @@
+// The rebuilt signal as sound: "Слушать сигнал" plays, while it is checked, the harmonics the
+// waveform panel sums, and every pass hands the sound its new plan. The device is loaded on first
+// use; one that is missing or fails leaves the item unchecked and says why in its tooltip.
+
+#include "SoundOutput.h"
+#include "Tovenal_unit.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+const QString kListen = QStringLiteral("Слушать сигнал");
+
+// "октаву", "октавы" or "октав", as Russian counts them.
+QString octaves(int count) {
+    const int lastTwo = count % 100;
+    const int last = count % 10;
+    if (last == 1 && lastTwo != 11)
+        return QStringLiteral("октаву");
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        return QStringLiteral("октавы");
+    return QStringLiteral("октав");
+}
+
+// "Слушать сигнал (на 3 октавы ниже)" when the pitch had to move into the audible band.
+QString listenText(const spectrum::SoundPlan& plan) {
+    if (plan.octaves == 0)
+        return kListen;
+    const int count = std::abs(plan.octaves);
+    return QStringLiteral("%1 (на %2 %3 %4)")
+        .arg(kListen)
+        .arg(count)
+        .arg(octaves(count), plan.octaves > 0 ? QStringLiteral("выше") : QStringLiteral("ниже"));
+}
+
+// "звучат гармоники 1…6 из 20": the heard harmonics among those of the range the waveform sums,
+// the constant term not counted.
+QString heardText(const spectrum::SoundPlan& plan, const spectrum::PassResult& pass) {
+    const int summed = pass.computed ? std::max(pass.rangeTo - std::max(pass.rangeFrom, 1) + 1, 0)
+                                     : 0;
+    if (plan.silent())
+        return QStringLiteral("ни одна гармоника диапазона не звучит");
+    if (plan.firstHeard == plan.lastHeard)
+        return QStringLiteral("звучит гармоника %1 из %2").arg(plan.firstHeard).arg(summed);
+    return QStringLiteral("звучат гармоники %1…%2 из %3")
+        .arg(plan.firstHeard)
+        .arg(plan.lastHeard)
+        .arg(summed);
+}
+
+} // namespace
+
+void TForm1::buildListening(QAction* listen) {
+    m_listenAction = listen;
+    listen->setCheckable(true);
+    listen->setToolTip(heardText(m_soundPlan, m_pass));
+}
+
+void TForm1::listenToSignal(bool on) {
+    if (!on) {
+        if (m_sound)
+            m_sound->stop();
+        return;
+    }
+    if (!openSound())
+        return;
+    m_sound->play(m_soundPlan);
+}
+
+// Loads the device on first use. A device that is not there disables the item, with the reason.
+bool TForm1::openSound() {
+    if (!m_sound) {
+        const QPointer<QWidget> window = widget();
+        m_sound = soundOutputFactory()([this, window](const QString& reason) {
+            if (window)
+                soundFailed(reason);
+        });
+    }
+    const QString reason = m_sound->unavailable();
+    if (reason.isEmpty())
+        return true;
+    m_listenAction->setChecked(false);
+    m_listenAction->setEnabled(false);
+    m_listenAction->setToolTip(reason);
+    m_listenAction->setStatusTip(reason);
+    return false;
+}
+
+// A device that stopped working while it played: the item is unchecked, and the next check tries
+// a device afresh.
+void TForm1::soundFailed(const QString& reason) {
+    m_listenAction->setChecked(false);
+    m_listenAction->setToolTip(reason);
+    m_listenAction->setStatusTip(reason);
+    m_sound.reset();
+}
+
+void TForm1::stopSound() {
+    if (m_sound)
+        m_sound->stop();
+}
+
+// After every pass: the item says what the sound of this pass is, and a playing sound takes it on.
+void TForm1::updateSound() {
+    m_soundPlan = spectrum::planSound(m_pass);
+    if (m_listenAction == nullptr || !m_listenAction->isEnabled())
+        return;
+    const QString text = listenText(m_soundPlan);
+    if (m_listenAction->text() != text)
+        m_listenAction->setText(text);
+    const QString heard = heardText(m_soundPlan, m_pass);
+    if (m_listenAction->toolTip() != heard) {
+        m_listenAction->setToolTip(heard);
+        m_listenAction->setStatusTip(heard);
+    }
+    if (m_listenAction->isChecked() && m_sound)
+        m_sound->play(m_soundPlan);
+}
