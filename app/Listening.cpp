@@ -2,10 +2,12 @@
 // waveform panel sums, and every pass hands the sound its new plan. The device is loaded on first
 // use; one that is missing or fails leaves the item unchecked and says why in its tooltip.
 
+#include "AccessibleMenuItem.h"
 #include "SoundOutput.h"
 #include "Tovenal_unit.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QPointer>
 #include <QWidget>
 
@@ -50,12 +52,23 @@ QString heardText(const spectrum::SoundPlan& plan, const spectrum::PassResult& p
         .arg(summed);
 }
 
+// Whether two plans sound alike, so that a pass that changes nothing audible (a ticked option,
+// the nested passes of one keystroke) does not restart the sound.
+bool soundsAlike(const spectrum::SoundPlan& a, const spectrum::SoundPlan& b) {
+    const auto same = [](const spectrum::HeardHarmonic& x, const spectrum::HeardHarmonic& y) {
+        return x.k == y.k && x.amplitude == y.amplitude && x.phase == y.phase;
+    };
+    return a.pitch == b.pitch && std::ranges::equal(a.harmonics, b.harmonics, same);
+}
+
 } // namespace
 
 void TForm1::buildListening(QAction* listen) {
+    describeMenuItemsByStatusTip();
     m_listenAction = listen;
     listen->setCheckable(true);
     listen->setToolTip(heardText(m_soundPlan, m_pass));
+    listen->setStatusTip(listen->toolTip());
 }
 
 void TForm1::listenToSignal(bool on) {
@@ -104,7 +117,9 @@ void TForm1::stopSound() {
 
 // After every pass: the item says what the sound of this pass is, and a playing sound takes it on.
 void TForm1::updateSound() {
-    m_soundPlan = spectrum::planSound(m_pass);
+    spectrum::SoundPlan plan = spectrum::planSound(m_pass);
+    const bool changed = !soundsAlike(plan, m_soundPlan);
+    m_soundPlan = std::move(plan);
     if (m_listenAction == nullptr || !m_listenAction->isEnabled())
         return;
     const QString text = listenText(m_soundPlan);
@@ -115,6 +130,6 @@ void TForm1::updateSound() {
         m_listenAction->setToolTip(heard);
         m_listenAction->setStatusTip(heard);
     }
-    if (m_listenAction->isChecked() && m_sound)
+    if (changed && m_listenAction->isChecked() && m_sound)
         m_sound->play(m_soundPlan);
 }

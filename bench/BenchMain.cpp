@@ -65,5 +65,13 @@ int main(int argc, char** argv) {
     std::printf("memory/bare-qt ratio: %.3f\n", startup.programMb / startup.bareMb);
     std::printf("export png ms: %.1f\n", exportMs);
     std::printf("export/bare-qt ratio: %.3f\n", exportMs / startup.bareMs);
+    // Processor time per second of sound, in per cent of one core.
+    std::printf("sound cpu %%: %.2f\n", at("BM_SoundSecond") / 1000 / 10);
+    std::printf("sound synth ms: %.4f\n", at("BM_SoundSynth") / 1000);
+    std::printf("sound synth/pass ratio: %.3f\n",
+                at("BM_SoundSynth") / at("BM_Pass/N:200/envelope:0"));
+    std::printf("export gif ms: %.0f\n", at("BM_ExportGif") / 1000);
+    std::printf("gif/pass ratio: %.2f\n", at("BM_ExportGif") / at("BM_BuildUpPasses"));
+    std::printf("gif bytes N=200: %.0f\n", reporter.counters["BM_ExportGif:bytes"]);
     return 0;
 }

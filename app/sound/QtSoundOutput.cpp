@@ -1,5 +1,5 @@
-// The sound device over Qt Multimedia: a QAudioSink on a thread of its own pulls 16-bit samples
-// from the generator. The window only hands plans to the generator; it never waits on the device.
+// The sound device over Qt Multimedia: a QAudioSink on a thread of its own, topped up with 16-bit
+// samples from the generator every few milliseconds. The window only hands plans to the generator; it never waits on the device.
 
 #include "SoundGenerator.h"
 #include "SoundOutput.h"
@@ -25,35 +25,31 @@ namespace {
 // About 40 ms of sound between the generator and the loudspeaker: a new pass is heard well within
 // 150 ms of its keystroke.
 constexpr int kBufferMilliseconds = 40;
+// How often the device's thread tops up the sink's buffer.
+constexpr int kFeedMilliseconds = 10;
 // How often the device's thread looks whether a stop has faded out, to let the device go.
 constexpr int kIdleCheckMilliseconds = 50;
 // The longest the window waits for the device's thread at the end.
 constexpr int kShutdownMilliseconds = 300;
 
-// Reads as an endless stream of the generator's samples.
-class GeneratorStream final : public QIODevice {
+// Feeds the sink from the generator whenever it has room: 16-bit samples, rendered on the
+// device's thread only.
+class Feeder {
 public:
-    explicit GeneratorStream(spectrum::SoundGenerator& generator) : m_generator(generator) {}
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override {
-        return std::numeric_limits<int>::max() + QIODevice::bytesAvailable();
-    }
+    explicit Feeder(spectrum::SoundGenerator& generator) : m_generator(generator) {}
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        qint64 written = 0;
-        while (maxSize - written >= qint64(sizeof(std::int16_t))) {
-            const auto count = static_cast<std::size_t>(std::min<qint64>(
-                qint64(m_floats.size()), (maxSize - written) / qint64(sizeof(std::int16_t))));
+    void feed(QAudioSink& sink, QIODevice& device) {
+        qint64 room = sink.bytesFree() / qint64(sizeof(std::int16_t));
+        while (room > 0) {
+            const auto count = static_cast<std::size_t>(std::min<qint64>(room, qint64(m_floats.size())));
             m_generator.render(std::span(m_floats.data(), count));
             for (std::size_t i = 0; i < count; ++i)
                 m_pcm[i] = spectrum::toPcm16(m_floats[i]);
-            std::memcpy(data + written, m_pcm.data(), count * sizeof(std::int16_t));
-            written += qint64(count * sizeof(std::int16_t));
+            device.write(reinterpret_cast<const char*>(m_pcm.data()),
+                         qint64(count * sizeof(std::int16_t)));
+            room -= qint64(count);
         }
-        return written;
     }
-    qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
     spectrum::SoundGenerator& m_generator;
@@ -65,10 +61,12 @@ private:
 // end, rather than making the window wait.
 struct Shared {
     spectrum::SoundGenerator generator;
-    GeneratorStream stream{generator};
+    Feeder feeder{generator};
     QThread thread;
     QObject* context = nullptr; // lives on `thread`
     QAudioSink* sink = nullptr; // made, used and deleted on `thread` only
+    QIODevice* sinkInput = nullptr;
+    QTimer* feedTimer = nullptr;
     QAudioDevice device;
     QAudioFormat format;
 };
@@ -98,7 +96,6 @@ public:
         m_shared->context->moveToThread(&m_shared->thread);
         QObject::connect(&m_shared->thread, &QThread::finished, m_shared->context,
                          &QObject::deleteLater);
-        m_shared->stream.open(QIODevice::ReadOnly);
         m_shared->thread.start();
     }
 
@@ -117,6 +114,7 @@ public:
                                shared->context, [shared] {
                                    delete shared->sink;
                                    shared->sink = nullptr;
+                                   shared->sinkInput = nullptr;
                                    shared->thread.quit();
                                });
         });
@@ -156,7 +154,17 @@ private:
                 error == QAudio::FatalError)
                 reportFailure(failed, error);
         });
-        shared.sink->start(&shared.stream);
+        shared.sinkInput = shared.sink->start();
+        if (shared.feedTimer == nullptr) {
+            shared.feedTimer = new QTimer(shared.context);
+            shared.feedTimer->setTimerType(Qt::PreciseTimer);
+            QObject::connect(shared.feedTimer, &QTimer::timeout, shared.context, [&shared] {
+                if (shared.sink != nullptr && shared.sinkInput != nullptr)
+                    shared.feeder.feed(*shared.sink, *shared.sinkInput);
+            });
+        }
+        shared.feedTimer->start(kFeedMilliseconds);
+        shared.feeder.feed(*shared.sink, *shared.sinkInput);
         releaseWhenSilent(shared);
     }
 
@@ -167,9 +175,11 @@ private:
                 return;
             if (!shared.generator.silent())
                 return releaseWhenSilent(shared);
+            shared.feedTimer->stop();
             shared.sink->stop();
             shared.sink->deleteLater();
             shared.sink = nullptr;
+            shared.sinkInput = nullptr;
         });
     }
 
