@@ -7,9 +7,9 @@
 #include "Tovenal_unit.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -40,8 +40,8 @@ QString listenText(const spectrum::SoundPlan& plan) {
 // "звучат гармоники 1…6 из 20": the heard harmonics among those of the range the waveform sums,
 // the constant term not counted.
 QString heardText(const spectrum::SoundPlan& plan, const spectrum::PassResult& pass) {
-    const int summed = pass.computed ? std::max(pass.rangeTo - std::max(pass.rangeFrom, 1) + 1, 0)
-                                     : 0;
+    const int summed =
+        pass.computed ? std::max(pass.rangeTo - std::max(pass.rangeFrom, 1) + 1, 0) : 0;
     if (plan.silent())
         return QStringLiteral("ни одна гармоника диапазона не звучит");
     if (plan.firstHeard == plan.lastHeard)

@@ -17,8 +17,7 @@ void TForm1::UpdatePeriod() {
     const auto segments = segmentFields();
     for (std::size_t n = 0; n < segments.size(); ++n)
         multipliers[n] = valueOf(segments[n]);
-    l_period->SetText(QString::fromStdString(
-        spectrum::periodText(multipliers, valueOf(Edit9))));
+    l_period->SetText(QString::fromStdString(spectrum::periodText(multipliers, valueOf(Edit9))));
 }
 
 spectrum::PassInput TForm1::readInputs() const {

@@ -22,34 +22,34 @@ public:
     ~TForm1() override;
 
     // The controls, named as the form designer named them.
-    TLabel* Label1;     // "Вид посылки 1 0 1 0 ...": which segment is a pulse, which a gap
-    TLabel* Label2;     // "Множители времяни": caption of the segment fields
-    TLabel* Label3;     // "Время единичного импульса:"
-    TLabel* Label4;     // "мкс" after the unit time
-    TLabel* Label5;     // "Период посылки:"
-    TLabel* l_period;   // the period of the packet, microseconds; the pass reads it
-    TLabel* Label7;     // "мкс" after the period
-    TLabel* Label11;    // "Количество гармоник"
-    TLabel* Label6;     // "мВ" over the amplitude list
-    TLabel* Label8;     // "Амплитуда 1 В"
-    TLabel* Label9;     // "f1="
-    TLabel* f1;         // the fundamental frequency, kilohertz
-    TLabel* Label10;    // "кГц" after f1
-    TLabel* Label12;    // "Амплитуды" over the amplitude list
-    TLabel* Label13;    // "Фазы" over the phase list
-    TButton* Button2;   // "Выход": closes the window
-    TEdit* Edit1;       // segment 1, a pulse: multiples of the unit time, 1 ... 999
-    TEdit* Edit2;       // segment 2, a gap, 0 ... 999
-    TEdit* Edit3;       // segment 3, a pulse, 0 ... 999
-    TEdit* Edit4;       // segment 4, a gap, 0 ... 999
-    TEdit* Edit5;       // segment 5, a pulse, 0 ... 999
-    TEdit* Edit6;       // segment 6, a gap, 0 ... 999
-    TEdit* Edit7;       // segment 7, a pulse, 0 ... 999
-    TEdit* Edit8;       // segment 8, a gap, 1 ... 999
-    TEdit* Edit9;       // unit time, microseconds, 1 ... 999
-    TEdit* Edit10;      // number of harmonics N, 1 ... 200
-    TListBox* ListBox1; // amplitudes, millivolts, one line per listed harmonic
-    TListBox* ListBox2; // phases, degrees, one line per listed harmonic
+    TLabel* Label1;   // "Вид посылки 1 0 1 0 ...": which segment is a pulse, which a gap
+    TLabel* Label2;   // "Множители времяни": caption of the segment fields
+    TLabel* Label3;   // "Время единичного импульса:"
+    TLabel* Label4;   // "мкс" after the unit time
+    TLabel* Label5;   // "Период посылки:"
+    TLabel* l_period; // the period of the packet, microseconds; the pass reads it
+    TLabel* Label7;   // "мкс" after the period
+    TLabel* Label11;  // "Количество гармоник"
+    TLabel* Label6;   // "мВ" over the amplitude list
+    TLabel* Label8;   // "Амплитуда 1 В"
+    TLabel* Label9;   // "f1="
+    TLabel* f1;       // the fundamental frequency, kilohertz
+    TLabel* Label10;  // "кГц" after f1
+    TLabel* Label12;  // "Амплитуды" over the amplitude list
+    TLabel* Label13;  // "Фазы" over the phase list
+    TButton* Button2; // "Выход": closes the window
+    TEdit* Edit1;     // segment 1, a pulse: multiples of the unit time, 1 ... 999
+    TEdit* Edit2;     // segment 2, a gap, 0 ... 999
+    TEdit* Edit3;     // segment 3, a pulse, 0 ... 999
+    TEdit* Edit4;     // segment 4, a gap, 0 ... 999
+    TEdit* Edit5;     // segment 5, a pulse, 0 ... 999
+    TEdit* Edit6;     // segment 6, a gap, 0 ... 999
+    TEdit* Edit7;     // segment 7, a pulse, 0 ... 999
+    TEdit* Edit8;     // segment 8, a gap, 1 ... 999
+    TEdit* Edit9;     // unit time, microseconds, 1 ... 999
+    TEdit* Edit10;    // number of harmonics N, 1 ... 200
+    TListBox* ListBox1;         // amplitudes, millivolts, one line per listed harmonic
+    TListBox* ListBox2;         // phases, degrees, one line per listed harmonic
     TCheckBox* CheckBox1;       // "Показывать все": list the negligible harmonics too
     TCheckBox* CheckBox2;       // "залить": fill the envelope; enabled while it is drawn
     TCheckBox* CheckBox3;       // "Огибающая": draw the envelope

@@ -93,8 +93,7 @@ void TForm1::buildActions() {
     m_contextMenu->addSeparator();
     add(m_contextMenu.get(), QStringLiteral("Открыть установку…"),
         QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openSetup(); })
-        ->setWhatsThis(
-            QStringLiteral("(или перетащить файл *.%1 в окно)").arg(kSetupExtension));
+        ->setWhatsThis(QStringLiteral("(или перетащить файл *.%1 в окно)").arg(kSetupExtension));
     add(m_contextMenu.get(), QStringLiteral("Сохранить установку…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveSetup(); });
     QMenu* examplesMenu = m_contextMenu->addMenu(QStringLiteral("Примеры"));
@@ -178,8 +177,7 @@ void TForm1::saveSetup() {
         return;
     }
     const QString path = askSavePath(QStringLiteral("Сохранить установку"),
-                                     QStringLiteral("setup.%1").arg(kSetupExtension),
-                                     kSetupFilter);
+                                     QStringLiteral("setup.%1").arg(kSetupExtension), kSetupFilter);
     if (!path.isEmpty())
         saveFile(path, setupFileText(setup));
 }

@@ -1,11 +1,11 @@
 #include "ExportRun.h"
 
-#include "WavFile.h"
 #include "BuildUpGif.h"
 #include "Export.h"
 #include "FileWriting.h"
 #include "SetupFile.h"
 #include "Sound.h"
+#include "WavFile.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup&
         const std::optional<QByteArray> bytes =
             exportBytes(target, commandLine, pass, setup, &error);
         if (!bytes)
-            return Failure{kExitWriteFailure, target.path + QStringLiteral(": cannot write: ") + error};
+            return Failure{kExitWriteFailure,
+                           target.path + QStringLiteral(": cannot write: ") + error};
         if (auto writeError = writeFileAtomically(target.path, *bytes))
             return Failure{kExitWriteFailure, *writeError};
     }

@@ -14,7 +14,6 @@ QStringList amplitudeLines(const PassResult& pass) {
 QStringList phaseLines(const PassResult& pass) {
     QStringList lines;
     for (const ListedHarmonic& listed : pass.listed)
-        lines << QString::fromStdString(
-            phaseLineText(listed.k, listed.degrees, listed.negligible));
+        lines << QString::fromStdString(phaseLineText(listed.k, listed.degrees, listed.negligible));
     return lines;
 }

@@ -41,9 +41,10 @@ struct Tuning {
     QStringView kindName;
 };
 
-const Tuning kScaleTuning{1, kMaxPictureScale, true,
-                          [](ExportKind kind) { return kind == ExportKind::Png || kind == ExportKind::Gif; },
-                          u"PNG or GIF"};
+const Tuning kScaleTuning{
+    1, kMaxPictureScale, true,
+    [](ExportKind kind) { return kind == ExportKind::Png || kind == ExportKind::Gif; },
+    u"PNG or GIF"};
 const Tuning kSecondsTuning{kShortestSoundSeconds, kLongestSoundSeconds, false,
                             [](ExportKind kind) { return kind == ExportKind::Wav; }, u"WAV"};
 const Tuning kFrameTuning{kShortestFrameMs, kLongestFrameMs, true,
@@ -70,14 +71,12 @@ std::optional<Failure> readTuning(const QCommandLineParser& parser, const QStrin
         return badInput(option + quoted(text) +
                         (tuning.whole ? u" is not a whole number"_s : u" is not a number"_s));
     if (*parsed < tuning.lowest || *parsed > tuning.highest)
-        return badInput(option + QStringLiteral("%1 is outside %2…%3")
-                                     .arg(text)
-                                     .arg(tuning.lowest)
-                                     .arg(tuning.highest));
+        return badInput(
+            option +
+            QStringLiteral("%1 is outside %2…%3").arg(text).arg(tuning.lowest).arg(tuning.highest));
     if (std::ranges::none_of(commandLine.exports,
                              [&](const ExportTarget& target) { return tuning.tunes(target.kind); }))
-        return badInput(option + text + u" is given without a "_s + tuning.kindName +
-                        u" export"_s);
+        return badInput(option + text + u" is given without a "_s + tuning.kindName + u" export"_s);
     value = *parsed;
     return std::nullopt;
 }
@@ -119,7 +118,8 @@ struct SetupOption {
 
 std::vector<SetupOption> setupOptions() {
     const auto valued = [](SetupKey key, const char* valueName) {
-        return SetupOption{key, QCommandLineOption(keyName(key), {}, QString::fromLatin1(valueName))};
+        return SetupOption{key,
+                           QCommandLineOption(keyName(key), {}, QString::fromLatin1(valueName))};
     };
     return {valued(SetupKey::Packet, "A,B,C,D,E,F,G,H"),
             valued(SetupKey::Unit, "MICROSECONDS"),
@@ -168,8 +168,8 @@ std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
     double frameMs = commandLine.frameMs;
     if (auto failure = readTuning(parser, u"scale"_s, kScaleTuning, commandLine, scale))
         return failure;
-    if (auto failure = readTuning(parser, u"seconds"_s, kSecondsTuning, commandLine,
-                                  commandLine.seconds))
+    if (auto failure =
+            readTuning(parser, u"seconds"_s, kSecondsTuning, commandLine, commandLine.seconds))
         return failure;
     if (auto failure = readTuning(parser, u"frame-ms"_s, kFrameTuning, commandLine, frameMs))
         return failure;
@@ -242,12 +242,14 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
 QString helpText() {
     return QStringLiteral(
                "Usage: tovenal [SETUP-FILE] [OPTION]...\n"
-               "Shows the line spectrum of a periodic train of rectangular pulses. With --export or\n"
+               "Shows the line spectrum of a periodic train of rectangular pulses. With --export "
+               "or\n"
                "--export-signal it writes the files instead and opens no window.\n"
                "\n"
                "The set-up file (*.%4), then these options, in this order, set the window's\n"
                "inputs as if typed; values outside what the fields accept are errors:\n"
-               "  --packet A,B,C,D,E,F,G,H   the eight segment lengths (pulse, gap, pulse, ...) in\n"
+               "  --packet A,B,C,D,E,F,G,H   the eight segment lengths (pulse, gap, pulse, ...) "
+               "in\n"
                "                             unit times, 0…%1; the first and the last at least 1\n"
                "  --unit MICROSECONDS        the unit time, 1…%2\n"
                "  --harmonics N              the number of harmonics, 1…%3; sets the range to 1…N\n"
@@ -257,7 +259,8 @@ QString helpText() {
                "  --envelope fill|curve|off  the envelope filled, as a curve, or none\n"
                "\n"
                "Exports:\n"
-               "  --export FILE              write FILE, of the kind its extension names: .png .svg\n"
+               "  --export FILE              write FILE, of the kind its extension names: .png "
+               ".svg\n"
                "                             .pdf (the picture), .csv (the harmonics), .%4 (the\n"
                "                             set-up), .gif (the harmonics added one by one) or\n"
                "                             .wav (the rebuilt signal as sound);\n"
@@ -308,7 +311,8 @@ std::optional<Failure> resolveSetup(const CommandLine& commandLine, Setup& setup
         const QString text = given != commandLine.givenTexts.end()
                                  ? shown(given->second)
                                  : valueText(result, problem->key);
-        return badInput(optionName(keyName(problem->key)) + u": "_s + text + u' ' + problem->reason);
+        return badInput(optionName(keyName(problem->key)) + u": "_s + text + u' ' +
+                        problem->reason);
     }
     setup = result;
     return std::nullopt;

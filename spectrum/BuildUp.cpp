@@ -5,8 +5,9 @@
 namespace spectrum {
 
 int buildUpStepMilliseconds(int steps) {
-    return steps <= 0 ? kBuildUpStepMilliseconds
-                      : std::clamp(kLongestBuildUpMilliseconds / steps, 1, kBuildUpStepMilliseconds);
+    return steps <= 0
+               ? kBuildUpStepMilliseconds
+               : std::clamp(kLongestBuildUpMilliseconds / steps, 1, kBuildUpStepMilliseconds);
 }
 
 BuildUpSteps buildUpSteps(int rangeFrom, int last) {

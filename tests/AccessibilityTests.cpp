@@ -16,6 +16,8 @@
 #include <QToolTip>
 #include <QtPlugin>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The objects that announced a change to assistive technology.
@@ -50,7 +52,7 @@ std::string readings() {
     QStringList lines;
     for (QAccessibleInterface* object : objects)
         lines << QStringLiteral("%1%2 (%3) [%4]")
-                     .arg(std::ranges::count(announced, object->object()) ? "! " : "",
+                     .arg(std::ranges::count(announced, object->object()) ? u"! "_s : QString(),
                           object->text(QAccessible::Name), object->text(QAccessible::Description))
                      .arg(object->childCount());
     return lines.join(u'\n').toStdString();
@@ -132,7 +134,7 @@ TEST_F(Accessibility, PeriodF1PlotsAndTheMouseReadTheLastPass) {
         "1, 4; -29° у гармоник 2, 5.) [6]\n"
         "! Восстановленный сигнал (Гармоники с 1 по 3, период 600 мкс. Наибольшее значение "
         "0,83 В, наименьшее -0,41 В.) [3]");
-    EXPECT_TRUE(panels[2]->child(0)->text(QAccessible::Name).startsWith("k = 1;"));
+    EXPECT_TRUE(panels[2]->child(0)->text(QAccessible::Name).startsWith(u"k = 1;"));
 
     // A packet that cannot be computed: nothing to read but why.
     perform(QStringLiteral("Edit2=-3"));
@@ -176,7 +178,7 @@ TEST_F(Accessibility, KeysStepFieldsWithinTheirLimitsAndF1ListsThem) {
         const auto passes = Form1->passCount();
         QTest::keyClick(field(number)->lineEdit(), key);
         const QString range = Form1->Edit13->GetText() + u'…' + Form1->Edit14->GetText();
-        EXPECT_EQ((field(number)->GetText() + ' ' + range).toStdString(), after) << steps;
+        EXPECT_EQ(QString(field(number)->GetText() + u' ' + range).toStdString(), after) << steps;
         EXPECT_EQ(Form1->passCount() > passes, field(number)->GetText() != start) << steps;
     }
 
@@ -192,12 +194,12 @@ TEST_F(Accessibility, KeysStepFieldsWithinTheirLimitsAndF1ListsThem) {
         }
     });
     QTest::keyClick(Form1->Edit1->lineEdit(), Qt::Key_F1);
-    EXPECT_TRUE(shown.contains("Стрелка вверх") && shown.contains("Page Up") &&
-                shown.contains("F1"));
+    EXPECT_TRUE(shown.contains(u"Стрелка вверх") && shown.contains(u"Page Up") &&
+                shown.contains(u"F1"));
     for (const QAction* action : Form1->contextMenu()->actions())
         if (!action->shortcut().isEmpty()) { // "Сохранить рисунок…" as "Ctrl+S — сохранить рисунок"
             const QString name = action->text().remove(u'…');
-            EXPECT_TRUE(shown.contains(action->shortcut().toString() + " — " + name[0].toLower() +
+            EXPECT_TRUE(shown.contains(action->shortcut().toString() + u" — " + name[0].toLower() +
                                        name.mid(1)))
                 << name.toStdString();
         }

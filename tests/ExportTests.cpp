@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "Dialogs.h"
 #include "Export.h"
+#include "FileWriting.h"
 #include "SetupFile.h"
 #include "WindowFixture.h"
 
@@ -22,12 +23,14 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The listed texts of the harmonics table's rows as the window's two lists show them side by side,
 // "k = A | k = φ" lines, as WindowTest::state() ends.
 std::string listedColumns(const QByteArray& csv) {
-    const QRegularExpression row(R"(^(\d+),.*,([^,\n]+),([^,\n]+)$)",
+    const QRegularExpression row(uR"(^(\d+),.*,([^,\n]+),([^,\n]+)$)"_s,
                                  QRegularExpression::MultilineOption);
     QString lines;
     for (const QRegularExpressionMatch& cells : row.globalMatch(QString::fromUtf8(csv)))
@@ -48,7 +51,7 @@ protected:
         dialogs().warn = [this](QWidget*, const QString& text) { warnings << text; };
         dialogs().print = [this](QWidget*, const std::function<void(QPrinter*)>& paint) {
             QPrinter printer;
-            printer.setOutputFileName(path("printed.pdf")); // a PDF, as its name says
+            printer.setOutputFileName(path(u"printed.pdf"_s)); // a PDF, as its name says
             paint(&printer);
         };
         perform(QStringLiteral("activate"));
@@ -66,13 +69,13 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     int pages(const QString& name) const {
-        return QString::fromLatin1(read(name)).count(QRegularExpression("/Type\\s*/Page[^s]"));
+        return QString::fromLatin1(read(name)).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s));
     }
     // The real program in the scratch folder with no display: its exit code and all it printed.
     std::pair<int, QString> run(const QString& arguments) const {
         QProcess program;
         program.setEnvironment(QProcess::systemEnvironment().filter(
-            QRegularExpression("^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)")));
+            QRegularExpression(u"^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)"_s)));
         program.setWorkingDirectory(folder.path());
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(QStringLiteral(TOVENAL_BINARY), arguments.split(u' '));
@@ -96,64 +99,64 @@ protected:
 
 TEST_F(Export, EveryRoadGivesTheWindowsPictureAndListsOrNothing) {
     // A bad command line exits with one line and writes nothing, not even its good exports.
-    EXPECT_EQ(run("--export a.png --harmonics 250"),
-              std::pair(2, QString("tovenal: --harmonics: 250 is outside 1…200\n")));
-    EXPECT_EQ(run("--export a.png --export none/b.png"),
-              std::pair(1, QString("tovenal: none/b.png: cannot write: the folder none does not "
-                                   "exist\n")));
+    EXPECT_EQ(run(u"--export a.png --harmonics 250"_s),
+              std::pair(2, u"tovenal: --harmonics: 250 is outside 1…200\n"_s));
+    EXPECT_EQ(run(u"--export a.png --export none/b.png"_s),
+              std::pair(1, u"tovenal: none/b.png: cannot write: the folder none does not "
+                                   "exist\n"_s));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     // Odd segments, the range inside the count, every harmonic listed, the envelope as a curve.
     const auto [exitCode, output] = run(
-        "--packet 2,9,12,12,1,4,1,7 --unit 780 --harmonics 49 --range 3,7 --show-all --envelope "
+        u"--packet 2,9,12,12,1,4,1,7 --unit 780 --harmonics 49 --range 3,7 --show-all --envelope "
         "curve --export a.png --export b.svg --export c.PDF --export d.csv --export e.tovenal "
-        "--export-signal s.csv");
+        "--export-signal s.csv"_s);
     ASSERT_EQ(exitCode, 0) << output.toStdString();
     EXPECT_EQ(output, QString()); // a successful run prints nothing
-    ASSERT_EQ(run("e.tovenal --export g.png --scale 2").first, 0);
+    ASSERT_EQ(run(u"e.tovenal --export g.png --scale 2"_s).first, 0);
     // The window opens the set-up the program wrote.
-    answer = path("e.tovenal");
+    answer = path(u"e.tovenal"_s);
     press(Qt::Key_O);
-    EXPECT_EQ(QImage(path("a.png")).convertToFormat(QImage::Format_RGB32), picture());
-    const QImage scaled(path("g.png")); // each pixel a 2 × 2 block
+    EXPECT_EQ(QImage(path(u"a.png"_s)).convertToFormat(QImage::Format_RGB32), picture());
+    const QImage scaled(path(u"g.png"_s)); // each pixel a 2 × 2 block
     EXPECT_EQ(scaled, picture().scaled(picture().size() * 2, Qt::IgnoreAspectRatio));
-    const QByteArray csv = read("d.csv");
+    const QByteArray csv = read(u"d.csv"_s);
     EXPECT_EQ(listedColumns(csv), listsShown());
     // The mean value, pulses of 16 of 48 units; f1 = 1 / 37440 µs; the last sample at the period.
     EXPECT_TRUE(csv.contains("\n0,0,0.3333333333333333,") &&
                 csv.contains("\n1,0.026709401709401708,"));
-    EXPECT_TRUE(read("s.csv").count('\n') == 402 && read("s.csv").contains("\n37440,"));
+    EXPECT_TRUE(read(u"s.csv"_s).count('\n') == 402 && read(u"s.csv"_s).contains("\n37440,"));
     // The vectors: well-formed XML with the drawing's lines and texts; one PDF page, the picture's.
-    QXmlStreamReader svg(read("b.svg"));
+    QXmlStreamReader svg(read(u"b.svg"_s));
     int shapes = 0;
     while (!svg.atEnd())
         shapes += svg.readNext() == QXmlStreamReader::StartElement &&
                   (svg.name() == u"rect" || svg.name() == u"polyline");
     EXPECT_TRUE(!svg.hasError() && shapes > 100) << svg.errorString().toStdString() << shapes;
-    EXPECT_TRUE(read("b.svg").contains(">A(f)</text>") && read("b.svg").contains(">1308</text>"));
-    EXPECT_EQ(pages("c.PDF"), 1);
-    EXPECT_TRUE(read("c.PDF").contains("/MediaBox [0 0 741.000000 455.000000]"));
+    EXPECT_TRUE(read(u"b.svg"_s).contains(">A(f)</text>") && read(u"b.svg"_s).contains(">1308</text>"));
+    EXPECT_EQ(pages(u"c.PDF"_s), 1);
+    EXPECT_TRUE(read(u"c.PDF"_s).contains("/MediaBox [0 0 741.000000 455.000000]"));
 
     // The window's own actions: the same picture and tables.
-    answer = path("w"); // the kind chosen in the dialog gives the extension; the scale is 2
+    answer = path(u"w"_s); // the kind chosen in the dialog gives the extension; the scale is 2
     press(Qt::Key_S);
-    EXPECT_EQ(QImage(path("w.png")), scaled);
-    answer = path("w.pdf");
+    EXPECT_EQ(QImage(path(u"w.png"_s)), scaled);
+    answer = path(u"w.pdf"_s);
     press(Qt::Key_S);
-    EXPECT_EQ(pages("w.pdf"), 1);
+    EXPECT_EQ(pages(u"w.pdf"_s), 1);
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture());
     press(Qt::Key_P);
-    EXPECT_EQ(pages("printed.pdf"), 1);
-    answer = path("h.csv");
+    EXPECT_EQ(pages(u"printed.pdf"_s), 1);
+    answer = path(u"h.csv"_s);
     press(Qt::Key_E);
-    EXPECT_EQ(read("h.csv"), csv);
-    answer = path("t.csv");
+    EXPECT_EQ(read(u"h.csv"_s), csv);
+    answer = path(u"t.csv"_s);
     press(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(read("t.csv"), read("s.csv"));
+    EXPECT_EQ(read(u"t.csv"_s), read(u"s.csv"_s));
     // Without show-all the table marks only the harmonics the lists show.
     perform(QStringLiteral("CheckBox1"));
     press(Qt::Key_E);
-    EXPECT_EQ(listedColumns(read("t.csv")), listsShown());
+    EXPECT_EQ(listedColumns(read(u"t.csv"_s)), listsShown());
     // Ctrl+C in a list copies its lines, or the one selected.
     QTest::keyClick(Form1->ListBox2->widget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), Form1->ListBox2->Lines().join(u'\n'));
@@ -166,10 +169,10 @@ TEST_F(Export, EveryRoadGivesTheWindowsPictureAndListsOrNothing) {
     EXPECT_EQ(Form1->passCount(), passes);
 
     // A save that fails says why.
-    answer = path("none/t.csv");
+    answer = path(u"none/t.csv"_s);
     press(Qt::Key_E);
-    EXPECT_EQ(warnings, QStringList("Файл не сохранён.\n" + answer +
-                                    ": cannot write: No such file or directory"));
+    EXPECT_EQ(warnings, QStringList(u"Файл не сохранён.\n" + answer +
+                                    u": cannot write: No such file or directory"));
 }
 
 TEST_F(Export, ExamplesAndSetupFilesOpenAsTyped) {
@@ -192,7 +195,7 @@ TEST_F(Export, ExamplesAndSetupFilesOpenAsTyped) {
 
     // A saved set-up opens again when dropped on the window.
     items.front()->trigger();
-    answer = path("square.tovenal");
+    answer = path(u"square.tovenal"_s);
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     items.back()->trigger();
     QMimeData data;
@@ -205,11 +208,11 @@ TEST_F(Export, ExamplesAndSetupFilesOpenAsTyped) {
 
     // A bad file is reported and changes no field, list or pixel.
     const auto before = std::pair(state(), picture());
-    answer = path("bad.tovenal");
+    answer = path(u"bad.tovenal"_s);
     ASSERT_FALSE(writeFileAtomically(answer, "version = 1\npacket = 1,2,3\n"));
     press(Qt::Key_O);
     EXPECT_TRUE(std::pair(state(), picture()) == before);
     EXPECT_EQ(warnings,
-              QStringList("Установка не открыта.\n" + answer +
-                          ":2: packet: \"1,2,3\" is not eight whole numbers separated by commas"));
+              QStringList(u"Установка не открыта.\n" + answer +
+                          u":2: packet: \"1,2,3\" is not eight whole numbers separated by commas"));
 }

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // After the first activation: the start, one step, and the summary it leaves.
@@ -80,7 +82,7 @@ TEST(RandomDriver, InvariantsHoldOverSeededSessions) {
     const int actions = qEnvironmentVariableIntValue("TOVENAL_DRIVER_ACTIONS");
     std::vector<std::uint64_t> seeds = {1, 2, 3};
     if (actions > 0)
-        seeds = {qEnvironmentVariable("TOVENAL_DRIVER_SEED", "20261206").toULongLong()};
+        seeds = {qEnvironmentVariable("TOVENAL_DRIVER_SEED", u"20261206"_s).toULongLong()};
     for (const std::uint64_t seed : seeds) {
         const DriverResult result = playRandomSession(seed, actions > 0 ? actions : 700);
         EXPECT_TRUE(result.failure.empty())

@@ -49,7 +49,7 @@ QImage painterPicture(const Case& c) {
 TEST(Picture, BareCanvasDrawsTheWindowsPicture) {
     for (const Case& c : kCases) {
         const QImage reference =
-            QImage(QStringLiteral(TOVENAL_REFERENCE_DIR "/%1.png").arg(c.reference))
+            QImage(QStringLiteral(TOVENAL_REFERENCE_DIR "/%1.png").arg(QString::fromUtf8(c.reference)))
                 .convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(reference.isNull()) << c.reference;
         EXPECT_EQ(bareCanvasPicture(c), reference) << c.reference;

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QHash>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Scenario {
@@ -34,9 +36,9 @@ const Scenario kScenarios[] = {
 };
 
 const QHash<QString, QRgb> kColours = {
-    {"black", 0x000000}, {"white", 0xffffff},    {"background", 0xf0f0f0},
-    {"grid", 0xc8c8c8},  {"envelope", 0xc8fafa}, {"stem", 0x0332c8},
-    {"phase", 0x963296}, {"cap", 0xfa3264},      {"marker", 0xc8fa64}};
+    {u"black"_s, 0x000000}, {u"white"_s, 0xffffff},    {u"background"_s, 0xf0f0f0},
+    {u"grid"_s, 0xc8c8c8},  {u"envelope"_s, 0xc8fafa}, {u"stem"_s, 0x0332c8},
+    {u"phase"_s, 0x963296}, {u"cap"_s, 0xfa3264},      {u"marker"_s, 0xc8fa64}};
 
 QString referencePath(const QString& file) {
     return QStringLiteral(TOVENAL_REFERENCE_DIR "/") + file;

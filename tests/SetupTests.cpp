@@ -2,12 +2,15 @@
 // refusal, with its exit code, of every bad command line and set-up file.
 
 #include "CommandLine.h"
+#include "FileWriting.h"
 #include "SetupFile.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <random>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,17 +25,17 @@ QByteArray withLine(int number, const QByteArray& line) {
 class SetupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        write("lesson.tovenal",
+        write(u"lesson.tovenal"_s,
               setupFileText({{2, 1, 1, 1, 1, 1, 1, 3}, 10, 50, 10, 40, true, EnvelopeMode::Off}));
-        write("limits.tovenal", setupFileText({{999, 0, 999, 0, 0, 0, 0, 1}, 999, 200, 200, 200}));
-        write("reordered.tovenal", "\xEF\xBB\xBF# by hand\r\n\r\nversion=1\r\n  envelope = off\r\n"
+        write(u"limits.tovenal"_s, setupFileText({{999, 0, 999, 0, 0, 0, 0, 1}, 999, 200, 200, 200}));
+        write(u"reordered.tovenal"_s, "\xEF\xBB\xBF# by hand\r\n\r\nversion=1\r\n  envelope = off\r\n"
                                    "range = 10,40\nharmonics\t= 50\nshow-all = yes\n"
                                    "unit = 10 \n packet = 2,1,1,1,1,1,1,3");
         std::mt19937 random(13);
         QByteArray noise;
         for (int i = 0; i < 300; ++i)
             noise.append(static_cast<char>(random() & 0xFF));
-        write("noise.tovenal", noise);
+        write(u"noise.tovenal"_s, noise);
     }
     void write(const QString& name, const QByteArray& bytes) {
         ASSERT_FALSE(writeFileAtomically(dir.filePath(name), bytes));
@@ -41,16 +44,16 @@ protected:
     // the set-up, or the exit code and the message. "%d" stands for the scratch folder, "%s" for a
     // blank inside an argument.
     std::string run(const QString& arguments) {
-        QStringList argv{"tovenal"};
+        QStringList argv{u"tovenal"_s};
         for (QString argument : arguments.split(u' ', Qt::SkipEmptyParts))
-            argv.append(argument.replace("%d", dir.path()).replace("%s", " "));
+            argv.append(argument.replace(u"%d"_s, dir.path()).replace(u"%s"_s, u" "_s));
         CommandLine commandLine;
         ::Setup setup;
         auto failure = parseCommandLine(argv, commandLine);
         failure = failure ? failure : resolveSetup(commandLine, setup);
         failure = failure ? failure : checkExportTargets(commandLine);
         if (failure)
-            return (QString::number(failure->exitCode) + ' ' + failure->message).toStdString();
+            return QString(QString::number(failure->exitCode) + u' ' + failure->message).toStdString();
         QStringList values;
         for (const SetupKey key : kSetupKeys)
             values << valueText(setup, key);
@@ -64,7 +67,7 @@ protected:
 TEST_F(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
     const struct {
         const char* arguments;
-        QString outcome; // packet unit harmonics range show-all envelope, or the exit code and line
+        const char* outcome; // packet unit harmonics range show-all envelope, or the exit code and line
     } cases[] = {
         {"", "1,0,0,0,0,0,0,2 100 20 0,20 no fill"},
         {"--harmonics 5", "1,0,0,0,0,0,0,2 100 5 1,5 no fill"},
@@ -98,9 +101,9 @@ TEST_F(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
         {"%d/lesson.tovenal --harmonics 30 --range 10,40",
          "2 --range: 10,40 is outside 0 ≤ FROM ≤ TO ≤ 30"},
         {"--export %d/a.jpg",
-         "2 --export: \"%d/a.jpg\" does not end in .png, .svg, .pdf, .csv or .tovenal"},
+         "2 --export: \"%d/a.jpg\" does not end in .png, .svg, .pdf, .csv, .tovenal, .gif or .wav"},
         {"--export-signal %d/s.txt", "2 --export-signal: \"%d/s.txt\" does not end in .csv"},
-        {"--export %d/a.svg --scale 2", "2 --scale: 2 is given without a PNG export"},
+        {"--export %d/a.svg --scale 2", "2 --scale: 2 is given without a PNG or GIF export"},
         {"--export %d/a.png --scale 9", "2 --scale: 9 is outside 1…8"},
         {"--colour red", "2 --colour: unknown option"},
         {"a.tovenal b.tovenal", "2 b.tovenal: only one set-up file can be given"},
@@ -112,14 +115,15 @@ TEST_F(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
          "1 %d/lesson.tovenal/x.csv: cannot write: %d/lesson.tovenal is not a folder"},
     };
     for (const auto& [arguments, outcome] : cases)
-        EXPECT_EQ(run(arguments), QString(outcome).replace("%d", dir.path()).toStdString());
+        EXPECT_EQ(run(QString::fromUtf8(arguments)),
+                  QString::fromUtf8(outcome).replace(u"%d"_s, dir.path()).toStdString());
 }
 
 TEST(SetupFile, BadFilesAreRefusedWithTheirLineAndChangeNothing) {
     const QByteArray text = setupFileText(::Setup{});
     const struct {
         QByteArray bytes;
-        QString message;
+        const char* message;
     } cases[] = {
         {"", "s:1: the file ends without \"version = 1\""},
         {text.left(text.indexOf("harmonics")), "s:4: the file ends without \"harmonics\""},
@@ -142,8 +146,8 @@ TEST(SetupFile, BadFilesAreRefusedWithTheirLineAndChangeNothing) {
     };
     for (const auto& [bytes, message] : cases) {
         ::Setup setup{.unitTime = 42};
-        EXPECT_EQ(readSetup(bytes, "s", setup).value_or("").toStdString(), message.toStdString());
-        EXPECT_TRUE(setup == ::Setup{.unitTime = 42}) << message.toStdString();
+        EXPECT_EQ(readSetup(bytes, u"s"_s, setup).value_or(QString()).toStdString(), message);
+        EXPECT_TRUE(setup == ::Setup{.unitTime = 42}) << message;
     }
 }
 
@@ -152,9 +156,8 @@ TEST(SetupFile, WrittenFilesLookAsDocumentedAndAreWrittenWholeOrNotAtAll) {
                                         "unit = 100\nharmonics = 20\nrange = 0,20\nshow-all = no\n"
                                         "envelope = fill\n");
     QTemporaryDir dir;
-    const QString lost = dir.filePath("no/a.tovenal");
+    const QString lost = dir.filePath(u"no/a.tovenal"_s);
     const auto failure = writeFileAtomically(lost, "x");
     ASSERT_TRUE(failure);
-    EXPECT_EQ(QString::number(failure->exitCode) + ' ' + failure->message,
-              "1 " + lost + ": cannot write: No such file or directory");
+    EXPECT_EQ(*failure, QString(lost + u": cannot write: No such file or directory"));
 }

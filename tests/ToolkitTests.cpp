@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The ends of a line "x1,y1 x2,y2", pixels it must light, and how many it lights in all.
@@ -60,7 +62,7 @@ protected:
             log(QStringLiteral("Edit14 done"));
         };
         Form1->CheckBox1->OnClick = [this](TObject*) {
-            log(QString(Form1->CheckBox1->GetChecked() ? "on" : "off"));
+            log(Form1->CheckBox1->GetChecked() ? u"on"_s : u"off"_s);
         };
         Form1->RadioButton1->OnClick = [this](TObject*) { log(QStringLiteral("RadioButton1")); };
         Form1->RadioButton2->OnClick = [this](TObject*) { log(QStringLiteral("RadioButton2")); };
@@ -117,7 +119,7 @@ TEST_F(Handlers, ErrorsStopTheHandlersTheyPassAndReachTheDisplayOnce) {
     EXPECT_EQ(events.join(u' ').toStdString(), "Edit14@1");    // stopped at the failing write
     EXPECT_EQ(Form1->Edit13->GetText(), QStringLiteral("07")); // what was written stays
     EXPECT_TRUE(Form1->CheckBox1->GetChecked());
-    EXPECT_EQ(errors, QStringList({"bad", "bad"}));
+    EXPECT_EQ(errors, QStringList({u"bad"_s, u"bad"_s}));
 
     // At start-up: no half-built form stays, and anything thrown is shown as an error.
     struct FailingForm : TForm {
@@ -130,7 +132,7 @@ TEST_F(Handlers, ErrorsStopTheHandlersTheyPassAndReachTheDisplayOnce) {
     EXPECT_EQ(failed, nullptr);
     Application->HandleException(std::make_exception_ptr(42));
     Application->HandleException(std::make_exception_ptr(std::runtime_error("library")));
-    EXPECT_EQ(errors, QStringList({"bad", "bad", "", "library"}));
+    EXPECT_EQ(errors, QStringList({u"bad"_s, u"bad"_s, QString(), u"library"_s}));
     errors.clear();
 }
 

@@ -22,7 +22,7 @@ QString WindowTest::summary() {
     const auto text = [](int number) {
         const QLineEdit* edit = field(number)->lineEdit();
         const bool selected = !edit->text().isEmpty() && edit->selectedText() == edit->text();
-        return edit->text() + QString(selected ? "*" : "");
+        return selected ? edit->text() + u'*' : edit->text();
     };
     const auto greyed = [](const TControl* control, const QString& shown) {
         return control->GetEnabled() ? shown : u'(' + shown + u')';

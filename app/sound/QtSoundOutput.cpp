@@ -1,5 +1,6 @@
 // The sound device over Qt Multimedia: a QAudioSink on a thread of its own, topped up with 16-bit
-// samples from the generator every few milliseconds. The window only hands plans to the generator; it never waits on the device.
+// samples from the generator every few milliseconds. The window only hands plans to the generator;
+// it never waits on the device.
 
 #include "SoundGenerator.h"
 #include "SoundOutput.h"
@@ -41,7 +42,8 @@ public:
     void feed(QAudioSink& sink, QIODevice& device) {
         qint64 room = sink.bytesFree() / qint64(sizeof(std::int16_t));
         while (room > 0) {
-            const auto count = static_cast<std::size_t>(std::min<qint64>(room, qint64(m_floats.size())));
+            const auto count =
+                static_cast<std::size_t>(std::min<qint64>(room, qint64(m_floats.size())));
             m_generator.render(std::span(m_floats.data(), count));
             for (std::size_t i = 0; i < count; ++i)
                 m_pcm[i] = spectrum::toPcm16(m_floats[i]);
@@ -88,7 +90,8 @@ public:
         if (m_shared->device.isNull())
             m_unavailable = QStringLiteral("Нет устройства вывода звука");
         else if (!m_shared->device.isFormatSupported(m_shared->format))
-            m_unavailable = QStringLiteral("Устройство вывода звука не воспроизводит 48 кГц, 16 бит");
+            m_unavailable =
+                QStringLiteral("Устройство вывода звука не воспроизводит 48 кГц, 16 бит");
         if (!m_unavailable.isEmpty())
             return;
         m_shared->thread.setObjectName(QStringLiteral("sound"));
