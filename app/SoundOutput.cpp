@@ -21,8 +21,9 @@ private:
 // Beside the program in a build; in the library folder once installed.
 QStringList moduleCandidates() {
     const QString name = QStringLiteral("tovenal_sound");
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(name),
-            QDir(QStringLiteral(TOVENAL_MODULE_DIR)).filePath(name)};
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return {programFolder.filePath(name),
+            programFolder.filePath(QStringLiteral(TOVENAL_MODULE_FROM_BIN "/") + name)};
 }
 
 std::unique_ptr<SoundOutput> loadModule(SoundFailure onFailure) {

@@ -19,6 +19,9 @@ for file in "${installed[@]}"; do
     [[ -e "$work/usr/$file" ]] || { echo "not installed: $file"; exit 1; }
 done
 [[ -x "$work/usr/bin/tovenal" ]] || { echo "bin/tovenal is not installed as a program"; exit 1; }
+# The sound module where the installed program looks for it.
+sound_module=$(cd "$work/usr" && ls lib*/tovenal/tovenal_sound.so lib/*/tovenal/tovenal_sound.so 2>/dev/null | head -n1)
+[[ -n $sound_module ]] || { echo "the sound module is not installed"; exit 1; }
 for line in 'Name=Tovenal импульсов' 'Categories=Education;Science;Physics;' 'Exec=tovenal %f' \
             'MimeType=application/x-tovenal;'; do
     grep -qx "$line" "$desktop" || { echo "the desktop entry lacks $line"; exit 1; }
@@ -43,5 +46,6 @@ contents=$(dpkg-deb -c "$package")
 for file in usr/bin/tovenal usr/share/applications/org.tovenal.Tovenal.desktop "${installed[@]/#/usr/}"; do
     grep -q " \./$file\$" <<<"$contents" || { echo "not in the package: $file"; exit 1; }
 done
-dpkg-deb -f "$package" Depends | grep -q libqt6widgets6
+grep -q " \./usr/$sound_module\$" <<<"$contents" || { echo "not in the package: $sound_module"; exit 1; }
+dpkg-deb -f "$package" Depends | grep -q libqt6multimedia6
 echo "installed, validated and packaged: $(basename "$package")"
