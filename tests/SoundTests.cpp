@@ -1,9 +1,9 @@
 // The sound of a pass as the exported file holds it, measured back from the file's bytes: pitch,
 // level and phase of every harmonic, what is left out, the noise and the fades.
 
-#include "WavFile.h"
 #include "Pass.h"
 #include "Sound.h"
+#include "WavFile.h"
 
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
