@@ -6,31 +6,27 @@
 #include "WavFile.h"
 
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
-#include <limits>
 #include <numbers>
+#include <numeric>
 
 namespace {
 
 using namespace spectrum;
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kRate = 48000;
-constexpr double kStepsPerVolt = 32767 / 2.0; // 1 V is half of full scale
-// Rounding to whole steps puts at most half a step's worth into any one bin, far less in practice.
-constexpr double kStepSlack = 0.5;
 
 struct SoundCase {
     const char* name;
     PassInput input;
-    double pitch; // hertz, worked out from the period
-    int octaves;
-    int firstHeard; // none: 0 and -1
-    int lastHeard;
+    double pitch;                       // hertz, worked out from the period
+    int octaves, firstHeard, lastHeard; // none heard: 0 and -1
 };
 
 const SoundCase kCases[] = {
@@ -46,29 +42,34 @@ const SoundCase kCases[] = {
     {"ConstantOnly", {{200, 100, {1}}, 10, 0, 0}, 5000, 0, 0, -1},
 };
 
-// One DFT bin over samples start ... start + count - 1, a whole number of periods of f, as
-// A e^(i phase) for A sin(2 pi f n / rate + phase) with n counted from the start of the file.
-std::complex<double> measure(const std::vector<std::int16_t>& x, std::size_t start,
-                             std::size_t count, double f) {
+// Measured over 0.8 s between the fades: every pitch here is a multiple of 1.25 Hz, so the span
+// holds whole periods.
+constexpr std::size_t kStart = 4800, kCount = 38400;
+
+// One DFT bin over the span as A e^(i phase) for A sin(2 pi f n / rate + phase), with n counted
+// from the start of the file.
+std::complex<double> measure(const std::vector<std::int16_t>& x, double f) {
     std::complex<double> sum;
-    std::complex<double> turn = std::polar(1.0, -kTwoPi * f * double(start) / kRate);
-    const std::complex<double> step = std::polar(1.0, -kTwoPi * f / kRate);
-    for (std::size_t n = start; n < start + count; ++n, turn *= step)
-        sum += double(x[n]) * turn;
-    return std::complex<double>(0, 2) * sum / double(count);
+    for (std::size_t n = kStart; n < kStart + kCount; ++n)
+        sum += double(x[n]) * std::polar(1.0, -kTwoPi * f * double(n) / 48000);
+    return std::complex<double>(0, 2) * sum / double(kCount);
 }
 
-// The samples of a WAV file as libsndfile reads it: 16-bit PCM, 48 kHz, one channel, or nothing.
+// The samples of a WAV file as libsndfile reads it: 16-bit PCM, 48 kHz, one channel, its RIFF
+// size counting every byte after it and no header field libsndfile finds amiss; else nothing.
 std::vector<std::int16_t> readWav(const QByteArray& bytes) {
     QTemporaryFile file;
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() ||
+        qFromLittleEndian<quint32>(bytes.constData() + 4) != bytes.size() - 8)
         return {};
     SF_INFO info{};
     SNDFILE* sound = sf_open(file.fileName().toLocal8Bit().constData(), SFM_READ, &info);
-    std::vector<std::int16_t> samples(sound ? static_cast<std::size_t>(info.frames) : 0);
-    const bool wanted = info.format == (SF_FORMAT_WAV | SF_FORMAT_PCM_16) &&
-                        info.samplerate == 48000 && info.channels == 1;
-    if (sound && (!wanted || sf_read_short(sound, samples.data(), info.frames) != info.frames))
+    char log[4096] = "";
+    sf_command(sound, SFC_GET_LOG_INFO, log, sizeof log);
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(info.frames));
+    if (info.format != (SF_FORMAT_WAV | SF_FORMAT_PCM_16) || info.samplerate != 48000 ||
+        info.channels != 1 || QByteArray(log).contains("should") ||
+        sf_read_short(sound, samples.data(), info.frames) != info.frames)
         samples.clear();
     sf_close(sound);
     return samples;
@@ -81,10 +82,8 @@ TEST_P(SoundOfPass, FileHoldsTheHeardHarmonics) {
     const PassResult pass = computePass(row.input);
     const SoundPlan plan = planSound(pass);
     EXPECT_NEAR(plan.pitch, row.pitch, row.pitch * 1e-12);
-    EXPECT_EQ(plan.octaves, row.octaves);
-    EXPECT_EQ(std::pair(plan.firstHeard, plan.lastHeard), std::pair(row.firstHeard, row.lastHeard));
-    EXPECT_EQ(plan.harmonics.size(), std::size_t(row.lastHeard - row.firstHeard + 1));
-    const auto heard = [&](int k) { return k >= row.firstHeard && k <= row.lastHeard; };
+    EXPECT_EQ(std::tuple(plan.octaves, plan.firstHeard, plan.lastHeard),
+              std::tuple(row.octaves, row.firstHeard, row.lastHeard));
 
     const std::vector<float> samples = soundSamples(plan, 1.0);
     const std::vector<std::int16_t> x = readWav(wavOf(samples));
@@ -92,55 +91,34 @@ TEST_P(SoundOfPass, FileHoldsTheHeardHarmonics) {
     for (std::size_t n = 0; n < x.size(); ++n)
         ASSERT_EQ(x[n], toPcm16(samples[n])) << n;
 
-    // Measured in the middle, over whole periods, well away from the fades.
-    std::size_t period = 1;
-    while (std::abs(std::remainder(double(period) * row.pitch / kRate, 1.0)) > 1e-9)
-        ++period;
-    const std::size_t start = 12000;
-    const std::size_t count = 24000 / period * period;
-    std::vector<std::complex<double>> measured(std::size_t(pass.N) + 1);
-    for (int k = 0; k <= pass.N && k * row.pitch < kRate / 2; ++k) {
-        const double expected = heard(k) ? kStepsPerVolt * pass.harmonics[k].amplitude : 0.0;
-        measured[k] = measure(x, start, count, k * row.pitch);
-        const double tolerance = std::max(expected * (std::pow(10, 0.1 / 20) - 1), kStepSlack);
-        EXPECT_NEAR(std::abs(measured[k]), expected, tolerance) << "harmonic " << k;
-    }
-    // Only the phases relative to the fundamental count, phase_k - k phase_1; without the
-    // fundamental, two neighbours give its share.
-    const auto shift = [&](int k) { return std::arg(measured[k]) - pass.harmonics[k].phase; };
+    // Each harmonic's share, in steps of which 1 V makes half of full scale, and its phase. Only
+    // phases relative to the fundamental count, phase_k - k phase_1 (without the fundamental, two
+    // neighbours give its share), and only well above the half step rounding puts into a bin.
+    const auto shift = [&](int k) {
+        return std::arg(measure(x, k * row.pitch)) - pass.harmonics[k].phase;
+    };
     const int first = std::max(row.firstHeard, 1);
     const double turn = first == 1 ? shift(1) : shift(first + 1) - shift(first);
-    for (int k = first; k <= row.lastHeard; ++k) {
-        // A phase is defined to 1 degree only well above the rounding.
-        if (std::abs(measured[k]) > 50) {
-            EXPECT_NEAR(std::remainder(shift(k) - k * turn, kTwoPi), 0.0, kTwoPi / 360) << k;
-        }
+    double heardPower = 0.0;
+    for (int k = 0; k <= pass.N && k * row.pitch < 24000; ++k) {
+        const bool heard = k >= row.firstHeard && k <= row.lastHeard;
+        const double expected = heard ? pass.harmonics[k].amplitude * 32767 / 2 : 0.0;
+        const std::complex<double> measured = measure(x, k * row.pitch);
+        heardPower += heard ? std::norm(measured) / 2 : 0.0;
+        const double tolerance = std::max(expected * (std::pow(10, 0.1 / 20) - 1), 0.5);
+        EXPECT_NEAR(std::abs(measured), expected, tolerance) << "harmonic " << k;
+        const double phase = std::arg(measured) - pass.harmonics[k].phase - k * turn;
+        EXPECT_TRUE(expected < 50 || std::abs(std::remainder(phase, kTwoPi)) < kTwoPi / 360) << k;
     }
-
-    // The file rebuilt from the measured harmonics, fading over 10 ms at both ends: what remains
-    // is noise. Silence stays silence.
-    std::vector<double> rebuilt(x.size());
-    for (int k = row.firstHeard; k <= row.lastHeard; ++k) {
-        std::complex<double> phasor = measured[k];
-        const std::complex<double> step = std::polar(1.0, kTwoPi * k * row.pitch / kRate);
-        for (std::size_t n = 0; n < x.size(); ++n, phasor *= step)
-            rebuilt[n] += phasor.imag();
-    }
-    double signal = 0.0;
-    double noise = 0.0;
-    double worst = 0.0;
-    for (std::size_t n = 0; n < x.size(); ++n) {
-        const double gain = std::min(double(std::min(n, x.size() - 1 - n)) / 480, 1.0);
-        worst = std::max(worst, std::abs(x[n] - gain * rebuilt[n]));
-        if (n >= start && n < start + count) {
-            signal += double(x[n]) * x[n];
-            noise += std::pow(x[n] - rebuilt[n], 2);
-        }
-    }
-    EXPECT_LE(noise, signal * 1e-6);             // 60 dB below
-    EXPECT_LT(worst, plan.silent() ? 0.5 : 1.5); // the rounding's half step, the measuring's own
-    EXPECT_EQ(x.front(), 0);
-    EXPECT_EQ(x.back(), 0);
+    const auto span = x.begin() + kStart;
+    const double power = std::inner_product(span, span + kCount, span, 0.0) / kCount;
+    EXPECT_LE(power - heardPower, power * 1e-6); // the rest is noise, 60 dB down
+    EXPECT_TRUE(!plan.silent() || std::count(x.begin(), x.end(), 0) == 48000);
+    // The sound repeats every 0.8 s, faded over 10 ms from and to silence at the ends: each of
+    // the first 0.2 s against its repeat, within the rounding of both.
+    const auto gain = [](std::size_t n) { return std::min(std::min(n, 47999 - n) / 480.0, 1.0); };
+    for (std::size_t n = 0, m = kCount; m < x.size(); ++n, ++m)
+        ASSERT_LE(std::abs(gain(m) * x[n] - gain(n) * x[m]), (gain(n) + gain(m)) / 2 + 1e-3) << n;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sound, SoundOfPass, testing::ValuesIn(kCases),
@@ -148,46 +126,18 @@ INSTANTIATE_TEST_SUITE_P(Sound, SoundOfPass, testing::ValuesIn(kCases),
 
 TEST(SoundLevel, BeyondFullScaleIsLimitedNotWrapped) {
     const std::pair<float, std::int16_t> cases[] = {
-        {0.5f, 16384},   {-0.25f, -8192},     {1.0f, 32767},
-        {-1.0f, -32767}, {1.0001f, 32767},    {1.5f, 32767},
-        {-3.0f, -32767}, {-INFINITY, -32767}, {std::numeric_limits<float>::quiet_NaN(), 0},
-    };
+        {0.5f, 16384}, {-0.25f, -8192}, {1.0f, 32767},       {-1.0f, -32767}, {1.0001f, 32767},
+        {1.5f, 32767}, {-3.0f, -32767}, {-INFINITY, -32767}, {NAN, 0}};
     for (const auto& [sample, pcm] : cases)
         EXPECT_EQ(toPcm16(sample), pcm) << sample;
 
     // 3 V is beyond the 2 V of full scale: its crests are cut flat.
-    const SoundPlan loud{1000, 0, {{1, 3.0, 0.0}}, 1, 1};
-    const std::vector<float> samples = soundSamples(loud, 0.1);
-    for (std::size_t n = 480; n + 480 < samples.size(); ++n) {
-        const double volts = 3.0 * std::sin(kTwoPi * 1000 * double(n) / kRate);
-        const double expected = std::abs(volts) > 2 ? std::copysign(1.0, volts) : volts / 2;
-        EXPECT_NEAR(samples[n], expected, 1e-6) << n;
-    }
-}
-
-// Whatever a pass holds, the sound is finite and within full scale, at a pitch in the band.
-TEST(SoundLevel, AnyPassGivesBoundedSound) {
-    const PassResult base = computePass({{1000, 100, {3}}, 20, 0, 20});
-    using Change = void (*)(PassResult&);
-    const Change changes[] = {
-        [](PassResult& p) { p.computed = false; },
-        [](PassResult& p) { p.f1 = std::nan(""); },
-        [](PassResult& p) { p.f1 = 1e308; },
-        [](PassResult& p) { p.f1 = 1e-310; },
-        [](PassResult& p) { p.harmonics[3].phase = INFINITY; },
-        [](PassResult& p) { p.harmonics[2].amplitude = 1e308; },
-        [](PassResult& p) { p.harmonics.resize(4); },
-    };
-    for (const Change change : changes) {
-        PassResult pass = base;
-        change(pass);
-        const SoundPlan plan = planSound(pass);
-        EXPECT_TRUE(plan.silent() ||
-                    (plan.pitch >= 20 * (1 - 1e-9) && plan.pitch <= 20000 * (1 + 1e-9) &&
-                     plan.lastHeard < int(pass.harmonics.size())));
-        for (const float sample : soundSamples(plan, 0.05))
-            ASSERT_TRUE(std::abs(sample) <= 1.0f) << sample;
-    }
+    const std::vector<float> samples = soundSamples({1000, 0, {{1, 3.0, 0.0}}, 1, 1}, 0.1);
+    for (std::size_t n = 480; n + 480 < samples.size(); ++n)
+        EXPECT_NEAR(samples[n], std::clamp(1.5 * std::sin(kTwoPi * n / 48.0), -1.0, 1.0), 1e-6);
+    // Far beyond, the sum overflows; still nothing leaves full scale.
+    for (const float sample : soundSamples({1000, 0, {{1, 1e308, 1.0}}, 1, 1}, 0.05))
+        ASSERT_TRUE(std::abs(sample) <= 1.0f) << sample;
 }
 
 } // namespace
