@@ -111,10 +111,16 @@ public:
         }
         m_shared->generator.stop();
         Shared* shared = m_shared;
-        // Let the fade out play, then close the device on its own thread.
+        // Let the fade out play, then close the device on its own thread. The sink is stopped
+        // before it goes: the sound server's thread may still be calling into a sink that is
+        // deleted while it plays.
         QMetaObject::invokeMethod(shared->context, [shared] {
             QTimer::singleShot(2 * spectrum::kFadeSamples * 1000 / spectrum::kSoundSampleRate + 5,
                                shared->context, [shared] {
+                                   if (shared->feedTimer != nullptr)
+                                       shared->feedTimer->stop();
+                                   if (shared->sink != nullptr)
+                                       shared->sink->stop();
                                    delete shared->sink;
                                    shared->sink = nullptr;
                                    shared->sinkInput = nullptr;

@@ -97,7 +97,7 @@ def main():
         window = subprocess.Popen([program, "--packet", "1,0,0,0,0,0,0,1", "--unit", "500",
                                    "--range", "1,20"], env=env)
         wid = subprocess.run(["xdotool", "search", "--sync", "--name", "Tovenal"], env=env,
-                             capture_output=True, text=True, timeout=20).stdout.split()[0]
+                             capture_output=True, text=True, timeout=60).stdout.split()[0]
         xdo = lambda *args: subprocess.run(["xdotool", *args], env=env, check=True)
         xdo("mousemove", "--window", wid, "700", "300", "click", "1")
         time.sleep(0.3)

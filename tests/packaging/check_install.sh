@@ -20,7 +20,7 @@ for file in "${installed[@]}"; do
 done
 [[ -x "$work/usr/bin/tovenal" ]] || { echo "bin/tovenal is not installed as a program"; exit 1; }
 # The sound module where the installed program looks for it.
-sound_module=$(cd "$work/usr" && ls lib*/tovenal/tovenal_sound.so lib/*/tovenal/tovenal_sound.so 2>/dev/null | head -n1)
+sound_module=$(cd "$work/usr" && find lib* -path '*/tovenal/tovenal_sound.so' | head -n1)
 [[ -n $sound_module ]] || { echo "the sound module is not installed"; exit 1; }
 for line in 'Name=Tovenal импульсов' 'Categories=Education;Science;Physics;' 'Exec=tovenal %f' \
             'MimeType=application/x-tovenal;'; do
