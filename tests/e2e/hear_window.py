@@ -80,8 +80,9 @@ def main():
             return 77
     runtime = tempfile.mkdtemp(prefix="tovenal-pulse-")
     os.chmod(runtime, 0o700)
+    # The test suites run offscreen; this one needs the real window on the X server.
     env = dict(os.environ, XDG_RUNTIME_DIR=runtime, PULSE_SERVER=f"unix:{runtime}/pulse/native",
-               HOME=runtime)
+               HOME=runtime, QT_QPA_PLATFORM="xcb")
     server = subprocess.Popen(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                                "-L", "module-null-sink", "-L", "module-native-protocol-unix"],
                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
