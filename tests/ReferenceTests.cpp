@@ -1,12 +1,12 @@
 // What a user gives the window, and the reviewed result in tests/reference/: texts (<name>.txt)
 // and picture (<name>.png), beside a few pixels computed by hand (<name>.pixels) so that no
 // reference rests on the code alone. TOVENAL_UPDATE_REFERENCES=1 rewrites pictures and texts from
-// the present program: review every changed picture before committing it.
+// the present program and skips the comparison: review every changed picture before committing
+// it. The hand-computed pixels are checked in either mode.
 
 #include "WindowFixture.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QHash>
 
@@ -46,25 +46,32 @@ QString referencePath(const QString& file) {
 
 const bool kUpdating = qEnvironmentVariableIntValue("TOVENAL_UPDATE_REFERENCES") == 1;
 
-// On a difference, writes the picture and a grey copy with the differing pixels in red.
+// On a difference, writes the live picture beside the test program for a look.
 void expectPicture(const QString& name, const QImage& actual) {
-    const QString file = referencePath(name + QStringLiteral(".png"));
-    if (kUpdating)
-        actual.save(file);
-    const QImage expected = QImage(file).convertToFormat(QImage::Format_RGB32);
-    if (expected == actual)
+    const QString file = referencePath(name + u".png"_s);
+    if (QImage(file).convertToFormat(QImage::Format_RGB32) == actual)
         return;
-    QImage diff =
-        actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < diff.height(); ++y)
-        for (int x = 0; x < diff.width(); ++x)
-            if (!expected.valid(x, y) || expected.pixel(x, y) != actual.pixel(x, y))
-                diff.setPixel(x, y, qRgb(255, 0, 0));
-    const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/reference-diff"));
-    dir.mkpath(QStringLiteral("."));
-    actual.save(dir.filePath(name + QStringLiteral("-actual.png")));
-    diff.save(dir.filePath(name + QStringLiteral("-diff.png")));
-    ADD_FAILURE() << qPrintable(file) << " differs: see " << qPrintable(dir.absolutePath());
+    const QString saved = QCoreApplication::applicationDirPath() + u"/"_s + name + u"-actual.png"_s;
+    actual.save(saved);
+    ADD_FAILURE() << qPrintable(file) << " differs from " << qPrintable(saved);
+}
+
+// "x y colour  why": computed by hand, they hold in the reviewed picture and the live one.
+void expectHandComputedPixels(const QString& name, const QImage& live) {
+    QFile pixels(referencePath(name + u".pixels"_s));
+    ASSERT_TRUE(pixels.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QImage reviewed(referencePath(name + u".png"_s));
+    int checked = 0;
+    for (const QString& line : QString::fromUtf8(pixels.readAll()).split(u'\n')) {
+        const QStringList word = line.split(u' ', Qt::SkipEmptyParts);
+        if (word.size() < 3 || word[0].startsWith(u'#'))
+            continue;
+        const QRgb colour = kColours.value(word[2], 0x1000000); // no pixel has an unknown colour
+        EXPECT_EQ(at(reviewed, word[0].toInt(), word[1].toInt()), colour) << qPrintable(line);
+        EXPECT_EQ(at(live, word[0].toInt(), word[1].toInt()), colour) << qPrintable(line);
+        ++checked;
+    }
+    EXPECT_GE(checked, 4);
 }
 
 class Reference : public WindowTest, public ::testing::WithParamInterface<Scenario> {};
@@ -73,34 +80,28 @@ class Reference : public WindowTest, public ::testing::WithParamInterface<Scenar
 
 TEST_P(Reference, WindowShowsTheReviewedResult) {
     const QString name = QString::fromUtf8(GetParam().name);
-    play(QStringLiteral("activate ") + QString::fromUtf8(GetParam().steps));
-    QFile texts(referencePath(name + QStringLiteral(".txt")));
-    if (kUpdating && texts.open(QIODevice::WriteOnly))
-        texts.write(state().toUtf8());
-    texts.close();
+    play(u"activate "_s + QString::fromUtf8(GetParam().steps));
+    expectHandComputedPixels(name, picture());
+    QImage window; // once, the whole window: every control in its place
+    if (name == u"defaults") {
+        Form1->Show();
+        window = screen();
+    }
+    QFile texts(referencePath(name + u".txt"_s));
+    if (kUpdating) {
+        // A rewritten reference agrees with the program by construction: it proves nothing
+        // until a person has looked at it.
+        ASSERT_TRUE(texts.open(QIODevice::WriteOnly) && texts.write(state().toUtf8()) >= 0);
+        picture().save(referencePath(name + u".png"_s));
+        if (!window.isNull())
+            window.save(referencePath(name + u"-window.png"_s));
+        GTEST_SKIP() << "references of " << qPrintable(name) << " rewritten: review them";
+    }
     ASSERT_TRUE(texts.open(QIODevice::ReadOnly)) << qPrintable(texts.fileName());
     EXPECT_EQ(state().toStdString(), texts.readAll().toStdString());
     expectPicture(name, picture());
-    if (name == u"defaults") {
-        Form1->Show();
-        expectPicture(name + QStringLiteral("-window"), screen());
-    }
-
-    // "x y colour  why": computed by hand, they hold in the reviewed picture and the live one.
-    QFile pixels(referencePath(name + QStringLiteral(".pixels")));
-    ASSERT_TRUE(pixels.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QImage reviewed(referencePath(name + QStringLiteral(".png")));
-    int checked = 0;
-    for (const QString& line : QString::fromUtf8(pixels.readAll()).split(u'\n')) {
-        const QStringList word = line.split(u' ', Qt::SkipEmptyParts);
-        if (word.size() < 3 || word[0].startsWith(u'#'))
-            continue;
-        const QRgb colour = kColours.value(word[2], 0x1000000); // no pixel has an unknown colour
-        EXPECT_EQ(at(reviewed, word[0].toInt(), word[1].toInt()), colour) << qPrintable(line);
-        EXPECT_EQ(at(picture(), word[0].toInt(), word[1].toInt()), colour) << qPrintable(line);
-        ++checked;
-    }
-    EXPECT_GE(checked, 4);
+    if (!window.isNull())
+        expectPicture(name + u"-window"_s, window);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, Reference, ::testing::ValuesIn(kScenarios),
@@ -109,10 +110,11 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Reference, ::testing::ValuesIn(kScenarios),
                          });
 
 TEST_F(WindowTest, ClickOnTheFreeClientAreaDrawsTheWholePicture) {
-    EXPECT_EQ(Form1->f1->GetText(), QStringLiteral("1")); // no pass ran while the window was built
-    perform(QStringLiteral("click"));
-    EXPECT_TRUE(picture() == QImage(referencePath(QStringLiteral("defaults.png")))
-                                 .convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(Form1->f1->GetText(), u"1"); // no pass ran while the window was built
+    perform(u"click"_s);
+    const QImage clicked = picture();
+    perform(u"activate"_s);
+    EXPECT_EQ(clicked, picture());
 }
 
 // Run alone with QT_SCALE_FACTOR=2: each canvas pixel is a sharp 2 x 2 block of screen pixels.

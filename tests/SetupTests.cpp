@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -27,15 +26,13 @@ protected:
     void SetUp() override {
         write(u"lesson.tovenal"_s,
               setupFileText({{2, 1, 1, 1, 1, 1, 1, 3}, 10, 50, 10, 40, true, EnvelopeMode::Off}));
-        write(u"limits.tovenal"_s, setupFileText({{999, 0, 999, 0, 0, 0, 0, 1}, 999, 200, 200, 200}));
-        write(u"reordered.tovenal"_s, "\xEF\xBB\xBF# by hand\r\n\r\nversion=1\r\n  envelope = off\r\n"
-                                   "range = 10,40\nharmonics\t= 50\nshow-all = yes\n"
-                                   "unit = 10 \n packet = 2,1,1,1,1,1,1,3");
-        std::mt19937 random(13);
-        QByteArray noise;
-        for (int i = 0; i < 300; ++i)
-            noise.append(static_cast<char>(random() & 0xFF));
-        write(u"noise.tovenal"_s, noise);
+        write(u"limits.tovenal"_s,
+              setupFileText({{999, 0, 999, 0, 0, 0, 0, 1}, 999, 200, 200, 200}));
+        write(u"reordered.tovenal"_s,
+              "\xEF\xBB\xBF# by hand\r\n\r\nversion=1\r\n  envelope = off\r\n"
+              "range = 10,40\nharmonics\t= 50\nshow-all = yes\n"
+              "unit = 10 \n packet = 2,1,1,1,1,1,1,3");
+        write(u"picture.tovenal"_s, QByteArray("\x89PNG\0\x1a\n", 7)); // a picture's first bytes
     }
     void write(const QString& name, const QByteArray& bytes) {
         ASSERT_FALSE(writeFileAtomically(dir.filePath(name), bytes));
@@ -53,7 +50,8 @@ protected:
         failure = failure ? failure : resolveSetup(commandLine, setup);
         failure = failure ? failure : checkExportTargets(commandLine);
         if (failure)
-            return QString(QString::number(failure->exitCode) + u' ' + failure->message).toStdString();
+            return QString(QString::number(failure->exitCode) + u' ' + failure->message)
+                .toStdString();
         QStringList values;
         for (const SetupKey key : kSetupKeys)
             values << valueText(setup, key);
@@ -67,7 +65,8 @@ protected:
 TEST_F(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
     const struct {
         const char* arguments;
-        const char* outcome; // packet unit harmonics range show-all envelope, or the exit code and line
+        const char*
+            outcome; // packet unit harmonics range show-all envelope, or the exit code and line
     } cases[] = {
         {"", "1,0,0,0,0,0,0,2 100 20 0,20 no fill"},
         {"--harmonics 5", "1,0,0,0,0,0,0,2 100 5 1,5 no fill"},
@@ -83,7 +82,6 @@ TEST_F(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
         {"%d/lesson.tovenal --range 45,50", "2,1,1,1,1,1,1,3 10 50 45,50 yes off"},
         {"%d/lesson.tovenal --harmonics 30", "2,1,1,1,1,1,1,3 10 30 1,30 yes off"},
         {"-h --unit x", "1,0,0,0,0,0,0,2 100 20 0,20 no fill"}, // help, whatever follows
-        {"--harmonics 250", "2 --harmonics: 250 is outside 1…200"},
         {"--harmonics 201", "2 --harmonics: 201 is outside 1…200"},
         // 2^32 + 5: a 32-bit count would wrap to 5.
         {"--harmonics 4294967301", "2 --harmonics: 4294967301 is outside 1…200"},
@@ -107,7 +105,7 @@ TEST_F(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
         {"--export %d/a.png --scale 9", "2 --scale: 9 is outside 1…8"},
         {"--colour red", "2 --colour: unknown option"},
         {"a.tovenal b.tovenal", "2 b.tovenal: only one set-up file can be given"},
-        {"%d/noise.tovenal", "2 %d/noise.tovenal:1: NUL byte"},
+        {"%d/picture.tovenal", "2 %d/picture.tovenal:1: NUL byte"},
         {"%d/none.tovenal", "2 %d/none.tovenal: cannot read: No such file or directory"},
         {"--export %d/a.png --export-signal %d/no/s.csv",
          "1 %d/no/s.csv: cannot write: the folder %d/no does not exist"},
@@ -151,13 +149,8 @@ TEST(SetupFile, BadFilesAreRefusedWithTheirLineAndChangeNothing) {
     }
 }
 
-TEST(SetupFile, WrittenFilesLookAsDocumentedAndAreWrittenWholeOrNotAtAll) {
+TEST(SetupFile, WrittenFilesLookAsDocumented) {
     EXPECT_EQ(setupFileText(::Setup{}), "# Tovenal set-up\nversion = 1\npacket = 1,0,0,0,0,0,0,2\n"
                                         "unit = 100\nharmonics = 20\nrange = 0,20\nshow-all = no\n"
                                         "envelope = fill\n");
-    QTemporaryDir dir;
-    const QString lost = dir.filePath(u"no/a.tovenal"_s);
-    const auto failure = writeFileAtomically(lost, "x");
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, QString(lost + u": cannot write: No such file or directory"));
 }
