@@ -1,10 +1,14 @@
 // The sound of a pass as the exported file holds it, measured back from the file's bytes: pitch,
 // level and phase of every harmonic, what is left out, the noise and the fades.
 
+#include "CommandLine.h"
+#include "Export.h"
+#include "ExportRun.h"
 #include "Pass.h"
 #include "Sound.h"
 #include "WavFile.h"
 
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -141,3 +145,24 @@ TEST(SoundLevel, BeyondFullScaleIsLimitedNotWrapped) {
 }
 
 } // namespace
+
+// The command line writes the sound of its set-up for as long as --seconds says.
+TEST(SoundExport, CommandLineWritesTheSoundOfItsSetupForItsLength) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.wav"));
+    CommandLine commandLine;
+    ::Setup setup;
+    ASSERT_FALSE(
+        parseCommandLine({QStringLiteral("tovenal"), QStringLiteral("--unit=50"),
+                          QStringLiteral("--export=") + path, QStringLiteral("--seconds=0.25")},
+                         commandLine));
+    ASSERT_FALSE(resolveSetup(commandLine, setup));
+    ASSERT_FALSE(writeExports(commandLine, setup));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<float> expected =
+        soundSamples(planSound(computePass(passInputOf(setup))), 0.25);
+    const std::vector<std::int16_t> written = readWav(file.readAll());
+    EXPECT_EQ(written.size(), 12000u);
+    EXPECT_EQ(written, readWav(wavOf(expected)));
+}
