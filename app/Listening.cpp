@@ -40,8 +40,11 @@ QString listenText(const spectrum::SoundPlan& plan) {
 // "звучат гармоники 1…6 из 20": the heard harmonics among those of the range the waveform sums,
 // the constant term not counted.
 QString heardText(const spectrum::SoundPlan& plan, const spectrum::PassResult& pass) {
-    const int summed =
-        pass.computed ? std::max(pass.rangeTo - std::max(pass.rangeFrom, 1) + 1, 0) : 0;
+    // Wide: a range typed at the ends of the int type must not overflow here.
+    const long long summed =
+        pass.computed
+            ? std::max(static_cast<long long>(pass.rangeTo) - std::max(pass.rangeFrom, 1) + 1, 0LL)
+            : 0;
     if (plan.silent())
         return QStringLiteral("ни одна гармоника диапазона не звучит");
     if (plan.firstHeard == plan.lastHeard)

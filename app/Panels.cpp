@@ -38,6 +38,8 @@ void TForm1::showReadouts(bool filledEnvelope) {
     m_amplitudePanel->SetLines(harmonics, harmonic);
     m_phasePanel->SetLines(harmonics, harmonic);
     m_signalPanel->SetLines(
-        pass.computed ? std::max(pass.rangeTo - pass.rangeFrom + 1, 0) : 0,
+        pass.computed ? static_cast<int>(std::max(
+                            static_cast<long long>(pass.rangeTo) - pass.rangeFrom + 1, 0LL))
+                      : 0,
         [this](int n) { return harmonicReadout(m_pass, m_pass.rangeFrom + n); });
 }
