@@ -16,9 +16,8 @@ EXPECTED = {"300": "Период посылки, мкс", "3.33333333333333": "f
 def descriptions(node):
     """The description of each object from node down, by name."""
     found = {node.get_name(): node.get_description()}
-    for child in map(node.get_child_at_index, range(node.get_child_count())):
-        if child is not None:
-            found.update(descriptions(child))
+    for child in filter(None, map(node.get_child_at_index, range(node.get_child_count()))):
+        found.update(descriptions(child))
     return found
 
 
@@ -37,12 +36,10 @@ def main():
     if os.environ.get("TOVENAL_PRIVATE_BUS") != "1":  # the accessibility bus starts when asked for
         os.environ["TOVENAL_PRIVATE_BUS"] = "1"
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
+    xvfb = ["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"]
+    server = subprocess.Popen(xvfb, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     program = subprocess.Popen([sys.argv[1]], env=dict(
-        os.environ, DISPLAY=":" + os.read(read, 16).decode().strip(), QT_QPA_PLATFORM="xcb",
+        os.environ, DISPLAY=":" + server.stdout.readline().strip(), QT_QPA_PLATFORM="xcb",
         LC_ALL="C.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     try:
         found, deadline = {}, time.time() + 30
@@ -53,9 +50,9 @@ def main():
         for process in (program, server):
             process.terminate()
             process.wait(10)
-    failures = [f"{name!r} reads as {found.get(name)!r}, not {description!r}"
+    failures = [f"FAIL: {name!r} reads as {found.get(name)!r}, not {description!r}"
                 for name, description in EXPECTED.items() if found.get(name) != description]
-    print("\n".join("FAIL: " + failure for failure in failures) or "read over AT-SPI as expected")
+    print("\n".join(failures) or "read over AT-SPI as expected")
     sys.exit(1 if failures else 0)
 
 

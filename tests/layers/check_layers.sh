@@ -1,21 +1,15 @@
 #!/usr/bin/env bash
-# Keeps the layers apart. Each folder is a layer that includes only the layers below it and only
-# the Qt modules it links:
-#   spectrum  the maths, no Qt
-#   toolkit   the form toolkit over Qt; its canvas units need no widgets
-#   plot      spectrum, the toolkit's canvas; Qt Gui
-#   setup     spectrum; Qt Core
-#   output    setup, plot, spectrum, the toolkit's canvas; Qt Gui and Svg, never a widget
-#   app       everything
-# and no unit (a .cpp with its .h) reaches itself again through the units it includes.
+# Keeps the layers apart. Each folder includes only the layers and uses only the Qt modules named
+# for it below; under the window no folder includes a toolkit unit that needs widgets (the canvas
+# does not); and no unit (a .cpp with its .h) reaches itself again through the units it includes.
 #   check_layers.sh SOURCE_DIR [QT_INCLUDE_DIR]
 set -uo pipefail
 cd "$1" || exit 2
 qt_include=${2:-$(ls -d /usr/include/*/qt6 2>/dev/null | head -n1)}
+[[ -f $qt_include/QtCore/QObject ]] || { echo "no Qt headers in \"$qt_include\""; exit 2; }
 failures=0
 fail() { echo "$*"; failures=$((failures + 1)); }
 
-layers=(spectrum toolkit plot setup output app)
 declare -A allowed=([spectrum]="spectrum" [toolkit]="toolkit" [plot]="plot spectrum toolkit"
     [setup]="setup spectrum" [output]="output setup plot spectrum toolkit"
     [app]="app output setup plot spectrum toolkit")
@@ -28,30 +22,24 @@ includes() { sed -n 's/^#include "\([A-Za-z_]*\)\.h".*/\1/p' "$@" 2>/dev/null | 
 qt_includes() { sed -n 's/^#include <\(Q[A-Za-z]*\)>.*/\1/p' "$@" 2>/dev/null | sort -u; }
 # The Qt module that holds a class's header ("QWidget" is in QtWidgets).
 module_of() {
-    local found
-    found=$(ls -d "$qt_include"/Qt*/"$1" 2>/dev/null | head -n1)
-    [[ -n $found ]] && basename "$(dirname "$found")"
+    local found=("$qt_include"/Qt*/"$1")
+    [[ -e ${found[0]} ]] && basename "${found[0]%/*}"
 }
 
-declare -A folder path
-for file in $(find "${layers[@]}" -name '*.h' -o -name '*.cpp'); do
+declare -A folder path edges widgets=()
+for file in $(find spectrum toolkit plot setup output app -name '*.h' -o -name '*.cpp'); do
     unit=$(basename "${file%.*}")
     folder[$unit]=${file%%/*}
     path[$unit]=${file%.*}
 done
 
-declare -A edges
 for unit in "${!folder[@]}"; do
     dir=${folder[$unit]}
     files=("${path[$unit]}.h" "${path[$unit]}.cpp")
     edges[$unit]=$(includes "${files[@]}")
-    for used in ${edges[$unit]}; do
-        [[ -n ${folder[$used]:-} ]] || continue
-        [[ " ${allowed[$dir]} " == *" ${folder[$used]} "* ]] ||
-            fail "${path[$unit]} includes $used.h from ${folder[$used]}/"
-    done
     for class in $(qt_includes "${files[@]}"); do
         module=$(module_of "$class") || continue
+        [[ $dir == toolkit && $module == QtWidgets ]] && widgets[$unit]=1
         [[ " ${qt_modules[$dir]} " == *" $module "* ]] ||
             fail "${path[$unit]} includes <$class> of $module, which $dir/ does not use"
     done
@@ -59,48 +47,42 @@ for unit in "${!folder[@]}"; do
         fail "${path[$unit]} knows the window"
 done
 
-# The toolkit's units that need widgets, directly or through another: no layer below the window
-# may include them.
-declare -A widgets
-changed=1
-while ((changed)); do
-    changed=0
+# A toolkit unit that includes one needing widgets needs them too; repeat until nothing is added.
+marked=-1
+while ((marked != ${#widgets[@]})); do
+    marked=${#widgets[@]}
     for unit in "${!folder[@]}"; do
-        [[ ${folder[$unit]} == toolkit && -z ${widgets[$unit]:-} ]] || continue
-        needs=0
-        for class in $(qt_includes "${path[$unit]}.h" "${path[$unit]}.cpp"); do
-            [[ $(module_of "$class") == QtWidgets ]] && needs=1
-        done
+        [[ ${folder[$unit]} == toolkit ]] || continue
         for used in ${edges[$unit]}; do
-            [[ -n ${widgets[$used]:-} ]] && needs=1
+            [[ -n ${widgets[$used]:-} ]] && widgets[$unit]=1
         done
-        ((needs)) && widgets[$unit]=1 && changed=1
-    done
-done
-for unit in "${!folder[@]}"; do
-    [[ ${folder[$unit]} == app || ${folder[$unit]} == toolkit ]] && continue
-    for used in ${edges[$unit]}; do
-        [[ -n ${widgets[$used]:-} ]] && fail "${path[$unit]} includes $used.h, which needs widgets"
     done
 done
 
-# Depth-first search for a circle of includes between units.
+# Each unit includes units of the layers it may use and, below the window, none needing widgets.
+for unit in "${!folder[@]}"; do
+    dir=${folder[$unit]}
+    for used in ${edges[$unit]}; do
+        [[ -z ${folder[$used]:-} || " ${allowed[$dir]} " == *" ${folder[$used]} "* ]] ||
+            fail "${path[$unit]} includes $used.h from ${folder[$used]}/"
+        [[ -n ${widgets[$used]:-} && $dir != app && $dir != toolkit ]] &&
+            fail "${path[$unit]} includes $used.h, which needs widgets"
+    done
+done
+
+# Depth first through the includes: a unit reached again while still on the path closes a circle.
 declare -A state # 1: on the current path, 2: done
 visit() {
     local unit=$1 used
+    [[ -z ${state[$unit]:-} ]] || return 0
     state[$unit]=1
     for used in ${edges[$unit]:-}; do
         [[ -n ${folder[$used]:-} && $used != "$unit" ]] || continue
-        if [[ ${state[$used]:-0} == 1 ]]; then
-            fail "include circle through $unit and $used"
-        elif [[ ${state[$used]:-0} == 0 ]]; then
-            visit "$used"
-        fi
+        [[ ${state[$used]:-} == 1 ]] && fail "include circle through $unit and $used"
+        visit "$used"
     done
     state[$unit]=2
 }
-for unit in "${!folder[@]}"; do
-    [[ ${state[$unit]:-0} == 0 ]] && visit "$unit"
-done
+for unit in "${!folder[@]}"; do visit "$unit"; done
 ((failures == 0)) && echo "layers kept: ${#folder[@]} units, ${#widgets[@]} of them need widgets"
 exit $((failures > 0))
