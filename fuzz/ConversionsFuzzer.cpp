@@ -3,19 +3,14 @@
 
 #include "Conversions.h"
 #include "Exception.h"
+#include "FuzzCheck.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // Within 1e-14 (fifteen digits round beyond the largest double, and thin out below 1e-300).
 void checkReadsBack(double value) {

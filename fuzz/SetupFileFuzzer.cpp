@@ -1,20 +1,11 @@
 // Fuzzes the set-up file reader: any bytes are either refused with one line naming the file and a
 // line of it, or give a set-up within the fields' limits that writes and reads back unchanged.
 
+#include "FuzzCheck.h"
 #include "SetupFile.h"
 
 #include <QRegularExpression>
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

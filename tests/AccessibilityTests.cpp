@@ -23,16 +23,6 @@ namespace {
 // The objects that announced a change to assistive technology.
 std::vector<QObject*> announced;
 
-class RecordingBridge : public QAccessibleBridge {
-public:
-    void setRootObject(QAccessibleInterface*) override {}
-    void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
-        if (event->type() == QAccessible::NameChanged ||
-            event->type() == QAccessible::DescriptionChanged)
-            announced.push_back(event->object());
-    }
-};
-
 // The three plots, as assistive technology finds them among the window's children.
 QList<QAccessibleInterface*> plots() {
     QList<QAccessibleInterface*> charts;
@@ -52,12 +42,14 @@ QString names() {
     return text;
 }
 
-// The period, f1 and the plots, "name (description) [lines]" as a screen reader reads them, marked
-// "!" when they announced a change since the window's first pass.
+// The period, f1, the plots and the context menu's item that sounds the signal, "name
+// (description) [lines]" as a screen reader reads them, marked "!" when they announced a change
+// since the window's first pass.
 QString readings() {
     QList<QAccessibleInterface*> objects = plots();
     for (const TControl* label : {Form1->f1, Form1->l_period})
         objects.prepend(QAccessible::queryAccessibleInterface(label->widget()));
+    objects.append(QAccessible::queryAccessibleInterface(Form1->listenAction()));
     QString text;
     for (QAccessibleInterface* object : objects)
         text += QStringLiteral("%1%2 (%3) [%4]\n")
@@ -72,27 +64,30 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        Form1->Show();
-        perform(u"activate"_s);
+        showActive();
         announced.clear();
     }
 };
 
 } // namespace
 
-class RecordingBridgePlugin : public QAccessibleBridgePlugin {
+// A bridge to assistive technology that records what it is told; Qt never deletes its bridges.
+class RecordingBridgePlugin : public QAccessibleBridgePlugin, public QAccessibleBridge {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibilityBridge.json")
 public:
-    QAccessibleBridge* create(const QString&) override {
-        static RecordingBridge bridge; // Qt never deletes its bridges
-        return &bridge;
+    QAccessibleBridge* create(const QString&) override { return this; }
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
+        if (event->type() == QAccessible::NameChanged ||
+            event->type() == QAccessible::DescriptionChanged)
+            announced.push_back(event->object());
     }
 };
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
 
 // The transcript in tests/reference/screen-reader.txt: the names, then the readings after each
-// line of steps.
+// line of steps, and what the mouse reads where it rests.
 TEST_F(Accessibility, ScreenReaderReadsTheReviewedTranscript) {
     QFile file(QStringLiteral(TOVENAL_REFERENCE_DIR "/screen-reader.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -104,6 +99,11 @@ TEST_F(Accessibility, ScreenReaderReadsTheReviewedTranscript) {
             play(line.mid(1));
             shown = readings();
             expected.clear();
+        } else if (line.startsWith(u'?')) {
+            const QStringList at = line.section(u' ', 1, 1).split(u',');
+            const QString hint = Form1->OnHint(Form1, QPoint(at[0].toInt(), at.value(1).toInt()));
+            const QString read = QString(line.section(u' ', 0, 1) + u' ' + hint).trimmed();
+            EXPECT_EQ(line.toStdString(), read.toStdString());
         } else if (!line.startsWith(u'#')) {
             expected += line + u'\n';
         }
@@ -127,25 +127,8 @@ TEST_F(Accessibility, PlotsAndTheMouseReadTheLastPass) {
     EXPECT_EQ(line(2, 0), "k = 0; f = 0 кГц; A = 333 мВ; φ = 90°");
     EXPECT_EQ(line(2, -1), "-");
 
-    // The mouse resting on a stem or on the rebuilt signal reads its values.
-    const struct {
-        QPoint at;
-        const char* text;
-    } hints[] = {
-        {{151, 220}, "k = 5; f = 16,67 кГц; A = 110 мВ; φ = -29°"}, // amplitude stem 5, top at 208
-        {{149, 378}, "k = 5; f = 16,67 кГц; A = 110 мВ; φ = -29°"}, // phase stem 5, down to 376
-        {{70, 118}, "k = 1; f = 3,33 кГц; A = 551 мВ; φ = 30°"},    // the cap of stem 1
-        {{560, 310}, "t = 0 мкс; u = 0,5 В"},       // sample 0 at 0.496 V, row 310; sample 1 at 299
-        {{616, 262}, "t = 42 мкс; u = 0,98 В"},     // sample 56 at 0.98 V
-        {{695, 321}, "t = 101,25 мкс; u = 0,32 В"}, // the falling edge, 6 pixels over sample 135
-        {{154, 220}, ""},                           // four pixels beside stem 5
-        {{150, 200}, ""},                           // five pixels above its cap
-        {{616, 270}, ""},                           // eight pixels under the curve
-        {{559, 310}, ""},                           // left of the first sample
-    };
-    for (const auto& [at, text] : hints)
-        EXPECT_EQ(Form1->OnHint(Form1, at).toStdString(), text) << at.x() << ',' << at.y();
-    // The window shows them as tooltips, through the invisible panels over the plots.
+    // The window shows what the mouse reads as tooltips, through the invisible panels over the
+    // plots.
     QHelpEvent help(QEvent::ToolTip, {151, 220}, Form1->widget()->mapToGlobal(QPoint(151, 220)));
     QApplication::sendEvent(Form1->widget(), &help);
     EXPECT_EQ(QToolTip::text().toStdString(), "k = 5; f = 16,67 кГц; A = 110 мВ; φ = -29°");
@@ -156,54 +139,48 @@ TEST_F(Accessibility, PlotsAndTheMouseReadTheLastPass) {
 }
 
 // A step writes the new number as typing does: the field's rules and the pass run; at a limit
-// nothing runs.
-struct KeyStep {
-    const char* steps; // what the program writes before the key
-    int field;
-    Qt::Key key;
-    const char* after; // the field, then the harmonic range
+// nothing runs. The program's own writes first, then the field and the key, then the field and the
+// harmonic range.
+const StepRow kKeySteps[] = {
+    {"Edit2!0", "2 Down", "0 0…20"},
+    {"Edit3!995", "3 PgUp", "999 0…20"},
+    {"Edit4!5", "4 PgDown", "0 0…20"},
+    {"Edit2!-3", "2 Down", "-3 0…20"}, // typed below the limit: no jump up
+    {"Edit1!1", "1 Down", "1 0…20"},
+    {"Edit8!2", "8 PgDown", "1 0…20"},
+    {"Edit9!100", "9 PgDown", "90 0…20"},
+    {"Edit9!1", "9 Down", "1 0…20"},
+    {"Edit10!20", "10 Up", "21 1…21"},
+    {"Edit10!195", "10 PgUp", "200 1…200"},
+    {"Edit10!200", "10 Up", "200 1…200"},
+    {"Edit10!1", "10 Down", "1 1…1"},
+    {"Edit13!0", "13 PgUp", "10 10…20"},
+    {"Edit13!20", "13 Up", "20 20…20"},
+    {"Edit14!5 Edit13!5", "13 Up", "6 6…6"},
+    {"Edit14!4", "14 PgDown", "0 0…0"},
+    {"Edit13!5 Edit14!5", "14 Down", "5 5…5"},
 };
 
-const KeyStep kKeySteps[] = {
-    {"Edit2!0", 2, Qt::Key_Down, "0 0…20"},
-    {"Edit3!995", 3, Qt::Key_PageUp, "999 0…20"},
-    {"Edit4!5", 4, Qt::Key_PageDown, "0 0…20"},
-    {"Edit2!-3", 2, Qt::Key_Down, "-3 0…20"}, // typed below the limit: no jump up
-    {"Edit1!1", 1, Qt::Key_Down, "1 0…20"},
-    {"Edit8!2", 8, Qt::Key_PageDown, "1 0…20"},
-    {"Edit9!100", 9, Qt::Key_PageDown, "90 0…20"},
-    {"Edit9!1", 9, Qt::Key_Down, "1 0…20"},
-    {"Edit10!20", 10, Qt::Key_Up, "21 1…21"},
-    {"Edit10!195", 10, Qt::Key_PageUp, "200 1…200"},
-    {"Edit10!200", 10, Qt::Key_Up, "200 1…200"},
-    {"Edit10!1", 10, Qt::Key_Down, "1 1…1"},
-    {"Edit13!0", 13, Qt::Key_PageUp, "10 10…20"},
-    {"Edit13!20", 13, Qt::Key_Up, "20 20…20"},
-    {"Edit14!5 Edit13!5", 13, Qt::Key_Up, "6 6…6"},
-    {"Edit14!4", 14, Qt::Key_PageDown, "0 0…0"},
-    {"Edit13!5 Edit14!5", 14, Qt::Key_Down, "5 5…5"},
-};
-
-class Keys : public Accessibility, public ::testing::WithParamInterface<KeyStep> {};
+class Keys : public Accessibility, public ::testing::WithParamInterface<StepRow> {};
 
 TEST_P(Keys, StepFieldsWithinTheirLimits) {
-    const auto& [steps, number, key, after] = GetParam();
+    const auto& [steps, press, after] = GetParam();
     play(QString::fromUtf8(steps));
-    const QString start = field(number)->GetText();
+    const QStringList key = QString::fromUtf8(press).split(u' ');
+    TEdit* const edit = field(key[0].toInt());
+    const QString start = edit->GetText();
     const auto passes = Form1->passCount();
-    QTest::keyClick(field(number)->lineEdit(), key);
-    const QString shown = field(number)->GetText() + u' ' + Form1->Edit13->GetText() + u'…' +
-                          Form1->Edit14->GetText();
-    EXPECT_EQ(shown.toStdString(), after) << steps;
-    EXPECT_EQ(Form1->passCount() > passes, field(number)->GetText() != start) << steps;
+    QTest::keyClick(edit->lineEdit(), QKeySequence(key[1])[0].key());
+    const QString shown =
+        edit->GetText() + u' ' + Form1->Edit13->GetText() + u'…' + Form1->Edit14->GetText();
+    EXPECT_EQ(shown.toStdString(), after);
+    EXPECT_EQ(Form1->passCount() > passes, edit->GetText() != start);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Keys, ::testing::ValuesIn(kKeySteps));
 
 TEST_F(Accessibility, F1ListsTheKeysAndTheMenusShortcuts) {
     // The list comes in a modal message box: read and close it from inside its own event loop.
-    Form1->widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1->widget()));
     QString shown;
     QTimer::singleShot(0, [&shown] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

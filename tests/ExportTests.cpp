@@ -1,11 +1,14 @@
-// What the program gives out, one road per test: the real binary exporting with no display, and the
-// window's actions by their shortcuts with the dialogs answered by the test. Every road gives the
-// window's own picture and lists; bad command lines and set-up files write and change nothing.
+// What the program gives out, one road per test: the real binary with no display, and the window's
+// actions by their shortcuts with the dialogs answered by the test. Every road gives the window's
+// own picture, lists and sound; bad command lines and set-up files write and change nothing.
 
 #include "Dialogs.h"
 #include "Examples.h"
 #include "Export.h"
 #include "FileWriting.h"
+#include "GifWriter.h"
+#include "Sound.h"
+#include "WavFile.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
@@ -30,23 +33,14 @@ namespace {
 const QString kLesson = u"--packet 2,9,12,12,1,4,1,7 --unit 780 --harmonics 49 --range 3,7 "
                         "--show-all --envelope curve --export lesson.tovenal"_s;
 
-// The cells of the harmonics table's rows, after its comment block and its header.
-QList<QStringList> csvRows(const QByteArray& csv) {
-    QList<QStringList> rows;
+// The rows of a harmonics table that the window's lists show, "k = A | k = φ" lines as
+// WindowTest::state() ends.
+std::string listedRows(const QByteArray& csv) {
+    QString listed;
     for (const QString& line : QString::fromUtf8(csv).split(u'\n', Qt::SkipEmptyParts))
-        if (!line.startsWith(u'#') && !line.startsWith(u'k'))
-            rows << line.split(u',');
-    return rows;
-}
-
-// The listed texts of the rows as the window's two lists show them side by side, "k = A | k = φ"
-// lines, as WindowTest::state() ends.
-std::string listedColumns(const QByteArray& csv) {
-    QString lines;
-    for (const QStringList& cells : csvRows(csv))
-        if (!cells[4].isEmpty())
-            lines += QStringLiteral("%1 = %2 | %1 = %3\n").arg(cells[0], cells[4], cells[5]);
-    return lines.toStdString();
+        if (const QStringList cells = line.split(u','); line[0].isDigit() && !cells[4].isEmpty())
+            listed += QStringLiteral("%1 = %2 | %1 = %3\n").arg(cells[0], cells[4], cells[5]);
+    return listed.toStdString();
 }
 
 class Export : public WindowTest {
@@ -64,10 +58,7 @@ protected:
             printer.setOutputFileName(path(u"printed.pdf"_s)); // a PDF, as its name says
             paint(&printer);
         };
-        perform(u"activate"_s);
-        Form1->Show();
-        Form1->widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1->widget()));
+        showActive();
     }
     void TearDown() override {
         dialogs() = saved;
@@ -104,7 +95,7 @@ protected:
         answer = file;
         QTest::keyClick(Form1->Edit4->widget(), key, Qt::ControlModifier | modifiers);
     }
-    // What the window's two lists show, as listedColumns() gives it.
+    // What the window's two lists show, as listedRows() gives it.
     static std::string listsShown() { return state().section(u'\n', 2).toStdString(); }
 
     QTemporaryDir folder;
@@ -125,72 +116,55 @@ TEST_F(Export, BadCommandLinesExitWithOneLineAndWriteNothing) {
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
-TEST_F(Export, CommandLinePicturesAreTheWindows) {
-    openLesson(u"--export a.png --export b.svg --export c.PDF"_s);
-    ASSERT_EQ(run(u"lesson.tovenal --export g.png --scale 2"_s).first, 0);
+TEST_F(Export, CommandLinePicturesAndSoundAreTheWindows) {
+    openLesson(u"--export a.png --export b.svg --export c.PDF --export e.wav --seconds 0.25"_s);
+    ASSERT_EQ(run(u"lesson.tovenal --export g.png --export d.gif --scale 2 --frame-ms 250"_s).first,
+              0);
+    const QImage doubled = picture().scaled(picture().size() * 2); // 2 × 2 blocks
     EXPECT_EQ(QImage(path(u"a.png"_s)).convertToFormat(QImage::Format_RGB32), picture());
-    EXPECT_EQ(QImage(path(u"g.png"_s)), picture().scaled(picture().size() * 2)); // 2 × 2 blocks
+    EXPECT_EQ(QImage(path(u"g.png"_s)), doubled);
     // The vectors: the picture's size, its lines and texts; one PDF page of exactly the picture.
     const QSvgRenderer svg(read(u"b.svg"_s));
-    EXPECT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), picture().size()));
     EXPECT_TRUE(read(u"b.svg"_s).contains(">A(f)</text>") &&
                 read(u"b.svg"_s).contains(">1308</text>")); // 49 f1 in hertz
     EXPECT_EQ(pages(u"c.PDF"_s), 1);
     EXPECT_TRUE(read(u"c.PDF"_s).contains("/MediaBox [0 0 741.000000 455.000000]")); // 3/4 pt
+    // The sound; the build-up of 3 … 7 at the pace asked, each frame its range's picture, the last
+    // held.
+    EXPECT_EQ(read(u"e.wav"_s), wavOf(soundSamples(spectrum::planSound(Form1->lastPass()), 0.25)));
+    const auto gif = decodeGif(read(u"d.gif"_s));
+    ASSERT_TRUE(gif && gif->frames.size() == 5);
+    EXPECT_EQ(std::pair(gif->frames[0].delayMs, gif->frames[4].delayMs), std::pair(250, 3000));
+    EXPECT_TRUE(gif->frames[4].canvas == doubled);
+    perform(u"Edit14:3"_s);
+    EXPECT_TRUE(gif->frames[0].canvas == picture().scaled(picture().size() * 2));
 }
 
-TEST_F(Export, HarmonicsTableHoldsTheSetupAndTheListedNumbers) {
-    openLesson(u"--export d.csv"_s);
-    choose(u"h.csv"_s, Qt::Key_E);
-    const QByteArray csv = read(u"d.csv"_s);
-    EXPECT_EQ(read(u"h.csv"_s), csv);
-    // The comments: the set-up file's values, then the period and f1 the window shows.
-    const QStringList comments = QString::fromUtf8(csv).split(u'\n').filter(u"# "_s);
-    const QStringList setup = QString::fromUtf8(read(u"lesson.tovenal"_s)).split(u'\n').mid(2, 6);
-    ASSERT_EQ(comments.size(), 9);
-    for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(comments[n + 1], u"# " + setup[n]);
-    EXPECT_EQ(comments[7], u"# period_us = " + Form1->l_period->GetText());
-    const double f1 = comments[8].section(u"# f1_khz = "_s, 1).toDouble();
-    EXPECT_NEAR(f1, StrToFloat(Form1->f1->GetText()), 1e-15);
-    // The rows: the lists' numbers are the full values, truncated; the mean value, pulses of 16 of
-    // 48 units.
-    EXPECT_EQ(listedColumns(csv), listsShown());
-    const QList<QStringList> rows = csvRows(csv);
-    ASSERT_EQ(rows.size(), 50);
-    EXPECT_EQ(rows[0].mid(0, 3), QStringList({u"0"_s, u"0"_s, u"0.3333333333333333"_s}));
-    for (const QStringList& row : rows) {
-        SCOPED_TRACE(row.join(u',').toStdString());
-        EXPECT_NEAR(row[1].toDouble(), row[0].toInt() * f1, 1e-12);
-        EXPECT_EQ(row[4].toInt(), static_cast<int>(row[2].toDouble() * 1000.0L));
-        EXPECT_EQ(QString(row[5]).remove(u'(').remove(u')').toInt(),
-                  static_cast<int>(row[3].toDouble()));
+// The lesson's tables, from the command line and the window, are the reviewed ones in
+// tests/reference/ (f1 = 1 / 37440 µs; 400 steps of 93.6 µs); the listed harmonics are what the
+// lists show, with show-all and without, and each sample starts the stroke to the next.
+TEST_F(Export, TablesAreTheReviewedOnesAndWhatTheWindowShows) {
+    openLesson(u"--export h.csv --export-signal s.csv"_s);
+    choose(u"wh.csv"_s, Qt::Key_E);
+    choose(u"ws.csv"_s, Qt::Key_E, Qt::ShiftModifier);
+    for (const QString& table : {u"h"_s, u"s"_s}) {
+        QFile reviewed(QStringLiteral(TOVENAL_REFERENCE_DIR "/lesson-%1.csv")
+                           .arg(table == u"h" ? u"harmonics"_s : u"signal"_s));
+        ASSERT_TRUE(reviewed.open(QIODevice::ReadOnly));
+        EXPECT_EQ(read(table + u".csv"_s).toStdString(), reviewed.readAll().toStdString());
+        EXPECT_EQ(read(u"w"_s + table + u".csv"_s), read(table + u".csv"_s));
     }
-    // Without show-all the table marks only the harmonics the lists show.
+    EXPECT_EQ(listedRows(read(u"h.csv"_s)), listsShown());
+    // Sample j in column 560 + j, 100 pixels a volt under 0 V on row 360.
+    const QStringList samples = QString::fromUtf8(read(u"s.csv"_s)).split(u'\n').mid(1, 400);
+    for (int j = 0; j < std::ssize(samples); ++j) {
+        const int row = static_cast<int>(360 - 100 * samples[j].section(u',', 1).toDouble());
+        EXPECT_EQ(at(picture(), 560 + j, row), 0u) << j;
+    }
     perform(u"CheckBox1"_s);
-    choose(u"h.csv"_s, Qt::Key_E);
-    EXPECT_EQ(listedColumns(read(u"h.csv"_s)), listsShown());
-}
-
-TEST_F(Export, SignalTableIsTheRebuiltPeriodTheWindowDraws) {
-    openLesson(u"--export-signal s.csv"_s);
-    choose(u"t.csv"_s, Qt::Key_E, Qt::ShiftModifier);
-    const QByteArray csv = read(u"s.csv"_s);
-    EXPECT_EQ(read(u"t.csv"_s), csv);
-    const QStringList lines = QString::fromUtf8(csv).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 402);
-    EXPECT_EQ(lines[0], u"t_us,u_v");
-    // Sample j at j / 400 of the period; each starts the stroke to the next, in column 560 + j at
-    // 100 pixels a volt under 0 V on row 360.
-    const double period = Form1->l_period->GetText().toDouble();
-    for (int j = 0; j <= 400; ++j) {
-        const QStringList cells = lines[j + 1].split(u',');
-        EXPECT_NEAR(cells[0].toDouble(), period * j / 400, 1e-9) << j;
-        if (j < 400)
-            EXPECT_EQ(at(picture(), 560 + j, static_cast<int>(360 - 100 * cells[1].toDouble())), 0u)
-                << j;
-    }
+    choose(u"wh.csv"_s, Qt::Key_E);
+    EXPECT_EQ(listedRows(read(u"wh.csv"_s)), listsShown());
 }
 
 TEST_F(Export, SetupFilesSaveOpenAndDropAsTyped) {
@@ -220,11 +194,10 @@ TEST_F(Export, WindowSavesCopiesAndPrints) {
     choose(u"w"_s, Qt::Key_S); // the kind chosen in the dialog gives the extension
     EXPECT_EQ(QImage(path(u"w.png"_s)), picture().scaled(picture().size() * 2));
     choose(u"w.pdf"_s, Qt::Key_S);
-    EXPECT_EQ(pages(u"w.pdf"_s), 1);
+    choose(QString(), Qt::Key_P);
+    EXPECT_EQ(std::pair(pages(u"w.pdf"_s), pages(u"printed.pdf"_s)), std::pair(1, 1));
     choose(QString(), Qt::Key_C, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture());
-    choose(QString(), Qt::Key_P);
-    EXPECT_EQ(pages(u"printed.pdf"_s), 1);
     // Ctrl+C in a list copies its lines, or the one selected.
     QTest::keyClick(Form1->ListBox2->widget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), Form1->ListBox2->Lines().join(u'\n'));

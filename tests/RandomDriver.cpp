@@ -89,11 +89,12 @@ QStringList brokenInvariants() {
     return broken;
 }
 
-// What a person or a cat can do next to the window as it is.
-class RandomSteps {
-public:
-    explicit RandomSteps(std::uint64_t seed) : m_random(seed) {}
-    QString operator()() {
+// What a person or a cat can do next to the window as it is, drawn at random from the seed.
+std::function<QString()> randomSteps(std::uint64_t seed) {
+    return [random = std::mt19937_64(seed)]() mutable -> QString {
+        const auto pick = [&random](qsizetype count) {
+            return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random);
+        };
         const int roll = pick(100);
         if (roll < 80) {
             std::vector<int> enabled;
@@ -114,15 +115,8 @@ public:
         if (roll < 95)
             return QStringLiteral("RadioButton%1").arg(1 + pick(2));
         return roll < 98 ? QStringLiteral("click") : QStringLiteral("activate");
-    }
-
-private:
-    int pick(qsizetype count) {
-        return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(m_random);
-    }
-
-    std::mt19937_64 m_random;
-};
+    };
+}
 
 } // namespace
 
@@ -148,12 +142,11 @@ void perform(const QString& step) {
     else if (kind == u"Edit")
         editField(field(number), op, part.captured(4));
     else if (kind == u"CheckBox")
-        setOrClick(number == 1   ? Form1->CheckBox1
-                   : number == 2 ? Form1->CheckBox2
-                                 : Form1->CheckBox3,
+        setOrClick(std::array{Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3}.at(number - 1),
                    op, part.captured(4));
     else if (kind == u"RadioButton")
-        setOrClick(number == 1 ? Form1->RadioButton1 : Form1->RadioButton2, op, part.captured(4));
+        setOrClick(std::array{Form1->RadioButton1, Form1->RadioButton2}.at(number - 1), op,
+                   part.captured(4));
 }
 
 void play(const QString& steps) {
@@ -187,5 +180,5 @@ DriverResult playChecked(const std::function<QString()>& next, std::size_t count
 }
 
 DriverResult playRandomSession(std::uint64_t seed, std::size_t actions) {
-    return playChecked(RandomSteps(seed), actions);
+    return playChecked(randomSteps(seed), actions);
 }

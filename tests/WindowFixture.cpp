@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QLineEdit>
+#include <QTest>
 
 const auto failOnError = [](const Exception& error) {
     ADD_FAILURE() << "unexpected error display: " << error.what();
@@ -45,6 +46,13 @@ QString WindowTest::state() {
     for (qsizetype i = 0; i < std::max(amplitudes.size(), phases.size()); ++i)
         text += amplitudes.value(i) + QStringLiteral(" | ") + phases.value(i) + u'\n';
     return text;
+}
+
+void WindowTest::showActive() {
+    perform(QStringLiteral("activate"));
+    Form1->Show();
+    Form1->widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1->widget()));
 }
 
 // The window suites run under Qt's offscreen platform with the program's own style and font.

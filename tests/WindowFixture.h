@@ -9,9 +9,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-inline constexpr int kWindowWidth = 988;
-inline constexpr int kWindowHeight = 606;
-
 // The colour of a pixel as 0xRRGGBB.
 inline QRgb at(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xffffffu;
@@ -47,6 +44,8 @@ protected:
     static QString summary();
     // The summary, f1, and both lists side by side.
     static QString state();
+    // The first activation, then the window shown and active, the keyboard's target.
+    static void showActive();
 
     QStringList errors;
 };

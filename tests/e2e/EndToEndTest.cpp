@@ -48,10 +48,8 @@ protected:
     // Gives the program time to take its events and draw.
     static void settle() { QThread::msleep(400); }
     void click(int x, int y, int button = 1) {
-        xdotool(QStringLiteral("mousemove %1 %2 click %3")
-                    .arg(origin.x() + x)
-                    .arg(origin.y() + y)
-                    .arg(button));
+        const QPoint at = origin + QPoint(x, y);
+        xdotool(u"mousemove %1 %2 click %3"_s.arg(at.x()).arg(at.y()).arg(button));
         settle();
     }
     // Clicks into a field, selects its whole text and types over it.
@@ -99,23 +97,7 @@ TEST_F(EndToEnd, PictureFollowsTypedInputAndExitEndsTheProgram) {
     expectExitCodeZero();
 }
 
-TEST_F(EndToEnd, CloseBoxEndsTheProgramWithExitCodeZero) {
-    // What a window manager's close box sends: the WM_DELETE_WINDOW protocol message.
-    ::Display* connection = XOpenDisplay(nullptr);
-    ASSERT_NE(connection, nullptr);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window.toULong();
-    event.xclient.message_type = XInternAtom(connection, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(connection, event.xclient.window, False, NoEventMask, &event);
-    XCloseDisplay(connection);
-    expectExitCodeZero();
-}
-
-TEST_F(EndToEnd, ContextMenuRunsNoPassAndCopyPutsThePictureOnTheClipboard) {
+TEST_F(EndToEnd, MenuRunsNoPassCopyGivesThePictureAndTheCloseBoxEndsTheProgram) {
     // A selected list line would vanish with a pass, which clears the lists.
     click(740, 68);
     const QImage before = screen();
@@ -129,6 +111,20 @@ TEST_F(EndToEnd, ContextMenuRunsNoPassAndCopyPutsThePictureOnTheClipboard) {
     settle();
     const QByteArray png = output(u"xclip"_s, u"-selection clipboard -t image/png -o"_s);
     EXPECT_EQ(QImage::fromData(png).convertToFormat(QImage::Format_RGB32), reviewed("defaults"));
+
+    // What a window manager's close box sends: the WM_DELETE_WINDOW protocol message.
+    ::Display* connection = XOpenDisplay(nullptr);
+    ASSERT_NE(connection, nullptr);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window.toULong();
+    event.xclient.message_type = XInternAtom(connection, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(connection, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(connection);
+    expectExitCodeZero();
 }
 
 int main(int argc, char** argv) {

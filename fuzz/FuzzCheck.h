@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdlib>
+
+// A broken promise stops the fuzzer, which then keeps the input that broke it.
+inline void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
