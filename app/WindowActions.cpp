@@ -69,7 +69,7 @@ void TForm1::buildActions() {
         action->setShortcutContext(Qt::WindowShortcut);
         widget()->addAction(action);
         QObject::connect(action, &QAction::triggered, widget(), [this, run] {
-            EventDispatch::raise([this, run](TObject*) { run(); }, this);
+            EventDispatch::raise([run](TObject*) { run(); }, this);
         });
         return action;
     };
