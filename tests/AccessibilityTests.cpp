@@ -42,9 +42,8 @@ QString names() {
     return text;
 }
 
-// The period, f1, the plots and the context menu's item that sounds the signal, "name
-// (description) [lines]" as a screen reader reads them, marked "!" when they announced a change
-// since the window's first pass.
+// The period, f1, the plots and the item that sounds the signal as a screen reader reads them,
+// "name (description) [lines]", marked "!" when they announced a change since the first pass.
 QString readings() {
     QList<QAccessibleInterface*> objects = plots();
     for (const TControl* label : {Form1->f1, Form1->l_period})
@@ -138,9 +137,8 @@ TEST_F(Accessibility, PlotsAndTheMouseReadTheLastPass) {
     EXPECT_EQ(line(2, 0).substr(0, 6), "k = 2;");
 }
 
-// A step writes the new number as typing does: the field's rules and the pass run; at a limit
-// nothing runs. The program's own writes first, then the field and the key, then the field and the
-// harmonic range.
+// A step writes the new number as typing does: the field's rules and the pass run, and at a limit
+// nothing runs. The program's own writes, the field and key, then the field and the range.
 const StepRow kKeySteps[] = {
     {"Edit2!0", "2 Down", "0 0…20"},
     {"Edit3!995", "3 PgUp", "999 0…20"},

@@ -1,7 +1,6 @@
-// With no window at all: the pixels a line lights on the window's canvas and on a painter (the
-// road of the vector exports and the printer), and a whole picture, the same pixels on both
-// wherever it has no slanted line; and where the reference scenarios cannot reach, numbers in
-// another locale and at the edges of the general format, and pixels of absurd values.
+// With no window: the pixels a line lights on the window's canvas and on a painter (the road of
+// the vector exports and the printer), a whole picture the same on both but for slanted lines;
+// numbers in another locale and at the edges of the general format, pixels of absurd values.
 
 #include "Coefficients.h"
 #include "Conversions.h"

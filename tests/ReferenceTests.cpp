@@ -1,8 +1,7 @@
-// What a user gives the window, and the reviewed result in tests/reference/: texts (<name>.txt)
-// and picture (<name>.png), beside a few pixels computed by hand (<name>.pixels) so that no
-// reference rests on the code alone. TOVENAL_UPDATE_REFERENCES=1 rewrites pictures and texts from
-// the present program and skips the comparison: review every changed picture before committing
-// it. The hand-computed pixels are checked in either mode.
+// What a user gives the window, and the reviewed texts and picture in tests/reference/, beside a
+// few pixels computed by hand (<name>.pixels) so that no reference rests on the code alone.
+// TOVENAL_UPDATE_REFERENCES=1 rewrites texts and pictures and skips the comparison (review every
+// change before committing it); the hand-computed pixels are checked in either mode.
 
 #include "WindowFixture.h"
 

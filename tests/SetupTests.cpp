@@ -25,9 +25,8 @@ QByteArray withLine(int number, const QByteArray& line) {
 } // namespace
 
 // What the program makes of a command line before it writes or shows anything, as the reviewed
-// transcript tests/reference/command-lines.txt has it: after each "$" the arguments ("%d" stands
-// for a scratch folder, "%s" for a blank inside an argument), then the values of the set-up, or
-// the exit code and the message.
+// transcript tests/reference/command-lines.txt has it ("%d" stands for a scratch folder, "%s" for
+// a blank inside an argument): the values of the set-up, or the exit code and the message.
 TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
     const QTemporaryDir dir;
     const auto write = [&dir](const char* name, const QByteArray& bytes) {
