@@ -1,12 +1,12 @@
 // The window for those who cannot see it or use a mouse: what assistive technology reads and is
 // told, the readouts under the mouse, the keys.
 
+#include "ReferenceFile.h"
 #include "WindowFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleBridgePlugin>
 #include <QApplication>
-#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -88,11 +88,10 @@ Q_IMPORT_PLUGIN(RecordingBridgePlugin)
 // The transcript in tests/reference/screen-reader.txt: the names, then the readings after each
 // line of steps, and what the mouse reads where it rests.
 TEST_F(Accessibility, ScreenReaderReadsTheReviewedTranscript) {
-    QFile file(QStringLiteral(TOVENAL_REFERENCE_DIR "/screen-reader.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString shown = names();
     QString expected;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString& line : QString::fromUtf8(referenceBytes(u"screen-reader.txt"_s))
+                                   .split(u'\n', Qt::SkipEmptyParts)) {
         if (line.startsWith(u'>')) {
             EXPECT_EQ(shown.toStdString(), expected.toStdString());
             play(line.mid(1));

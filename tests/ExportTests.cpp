@@ -7,6 +7,7 @@
 #include "Export.h"
 #include "FileWriting.h"
 #include "GifWriter.h"
+#include "ReferenceFile.h"
 #include "Sound.h"
 #include "WavFile.h"
 #include "WindowFixture.h"
@@ -65,10 +66,7 @@ protected:
         WindowTest::TearDown();
     }
     QString path(const QString& name) const { return folder.filePath(name); }
-    QByteArray read(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) const { return fileBytes(path(name)); }
     int pages(const QString& name) const {
         return QString::fromLatin1(read(name)).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s));
     }
@@ -149,10 +147,8 @@ TEST_F(Export, TablesAreTheReviewedOnesAndWhatTheWindowShows) {
     choose(u"wh.csv"_s, Qt::Key_E);
     choose(u"ws.csv"_s, Qt::Key_E, Qt::ShiftModifier);
     for (const QString& table : {u"h"_s, u"s"_s}) {
-        QFile reviewed(QStringLiteral(TOVENAL_REFERENCE_DIR "/lesson-%1.csv")
-                           .arg(table == u"h" ? u"harmonics"_s : u"signal"_s));
-        ASSERT_TRUE(reviewed.open(QIODevice::ReadOnly));
-        EXPECT_EQ(read(table + u".csv"_s).toStdString(), reviewed.readAll().toStdString());
+        const QString reviewed = table == u"h" ? u"lesson-harmonics.csv"_s : u"lesson-signal.csv"_s;
+        EXPECT_EQ(read(table + u".csv"_s).toStdString(), referenceBytes(reviewed).toStdString());
         EXPECT_EQ(read(u"w"_s + table + u".csv"_s), read(table + u".csv"_s));
     }
     EXPECT_EQ(listedRows(read(u"h.csv"_s)), listsShown());

@@ -3,6 +3,7 @@
 // TOVENAL_UPDATE_REFERENCES=1 rewrites texts and pictures and skips the comparison (review every
 // change before committing it); the hand-computed pixels are checked in either mode.
 
+#include "ReferenceFile.h"
 #include "WindowFixture.h"
 
 #include <QCoreApplication>
@@ -41,10 +42,6 @@ const QHash<QString, QRgb> kColours = {
     {u"grid"_s, 0xc8c8c8},  {u"envelope"_s, 0xc8fafa}, {u"stem"_s, 0x0332c8},
     {u"phase"_s, 0x963296}, {u"cap"_s, 0xfa3264},      {u"marker"_s, 0xc8fa64}};
 
-QString referencePath(const QString& file) {
-    return QStringLiteral(TOVENAL_REFERENCE_DIR "/") + file;
-}
-
 const bool kUpdating = qEnvironmentVariableIntValue("TOVENAL_UPDATE_REFERENCES") == 1;
 
 // On a difference, writes the live picture beside the test program for a look.
@@ -59,11 +56,10 @@ void expectPicture(const QString& name, const QImage& actual) {
 
 // "x y colour  why": computed by hand, they hold in the reviewed picture and the live one.
 void expectHandComputedPixels(const QString& name, const QImage& live) {
-    QFile pixels(referencePath(name + u".pixels"_s));
-    ASSERT_TRUE(pixels.open(QIODevice::ReadOnly | QIODevice::Text));
     const QImage reviewed(referencePath(name + u".png"_s));
     int checked = 0;
-    for (const QString& line : QString::fromUtf8(pixels.readAll()).split(u'\n')) {
+    for (const QString& line :
+         QString::fromUtf8(referenceBytes(name + u".pixels"_s)).split(u'\n')) {
         const QStringList word = line.split(u' ', Qt::SkipEmptyParts);
         if (word.size() < 3 || word[0].startsWith(u'#'))
             continue;
@@ -89,18 +85,17 @@ TEST_P(Reference, WindowShowsTheReviewedResult) {
         Form1->Show();
         window = screen();
     }
-    QFile texts(referencePath(name + u".txt"_s));
     if (kUpdating) {
         // A rewritten reference agrees with the program by construction: it proves nothing
         // until a person has looked at it.
+        QFile texts(referencePath(name + u".txt"_s));
         ASSERT_TRUE(texts.open(QIODevice::WriteOnly) && texts.write(state().toUtf8()) >= 0);
         picture().save(referencePath(name + u".png"_s));
         if (!window.isNull())
             window.save(referencePath(name + u"-window.png"_s));
         GTEST_SKIP() << "references of " << qPrintable(name) << " rewritten: review them";
     }
-    ASSERT_TRUE(texts.open(QIODevice::ReadOnly)) << qPrintable(texts.fileName());
-    EXPECT_EQ(state().toStdString(), texts.readAll().toStdString());
+    EXPECT_EQ(state().toStdString(), referenceBytes(name + u".txt"_s).toStdString());
     expectPicture(name, picture());
     if (!window.isNull())
         expectPicture(name + u"-window"_s, window);

@@ -3,9 +3,9 @@
 
 #include "CommandLine.h"
 #include "FileWriting.h"
+#include "ReferenceFile.h"
 #include "SetupFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,11 +55,10 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
             values << valueText(setup, key);
         return values.join(u' ');
     };
-    QFile transcript(QStringLiteral(TOVENAL_REFERENCE_DIR "/command-lines.txt"));
-    ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
     QString arguments;
     int outcomes = 0;
-    for (const QString& line : QString::fromUtf8(transcript.readAll()).split(u'\n')) {
+    for (const QString& line :
+         QString::fromUtf8(referenceBytes(u"command-lines.txt"_s)).split(u'\n')) {
         if (line.startsWith(u'$')) {
             arguments = line.mid(1);
         } else if (!line.isEmpty() && !line.startsWith(u'#')) {

@@ -5,7 +5,6 @@
 
 #include "EventDispatch.h"
 
-#include <QTest>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,8 @@
 // Starts the real program on the X server of xvfb-run (no window manager) and uses it as a person
 // would: types with the keyboard, clicks with the mouse, looks at the screen.
 
+#include "ReferenceFile.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -28,7 +30,7 @@ QString xdotool(const QString& arguments) {
 }
 
 QImage reviewed(const char* name) {
-    return QImage(QStringLiteral(TOVENAL_REFERENCE_DIR "/%1.png").arg(QString::fromLatin1(name)))
+    return QImage(referencePath(QString::fromLatin1(name) + u".png"_s))
         .convertToFormat(QImage::Format_RGB32);
 }
 
