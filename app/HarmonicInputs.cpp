@@ -4,16 +4,28 @@
 #include "Limits.h"
 #include "Tovenal_unit.h"
 
+namespace {
+
+// Each range field is enabled exactly while its radio button is checked.
+void enableRangeFields(const TForm1& form) {
+    form.Edit13->SetEnabled(form.RadioButton2->GetChecked());
+    form.Edit14->SetEnabled(form.RadioButton2->GetChecked());
+    form.Edit11->SetEnabled(form.RadioButton1->GetChecked());
+    form.Edit12->SetEnabled(form.RadioButton1->GetChecked());
+}
+
+} // namespace
+
 void TForm1::Edit10Change(TObject* /*Sender*/) {
     if (valueOf(Edit10) == 0)
-        Edit10->SetText(QStringLiteral("1"));
+        Edit10->SetText(IntToStr(spectrum::kHarmonicsRule.least));
     // The range follows the count as typed, before the count is capped.
     if (strictValueOf(Edit10) < strictValueOf(Edit13))
         Edit13->SetText(Edit10->GetText());
     if (strictValueOf(Edit10) < strictValueOf(Edit14))
         Edit14->SetText(Edit10->GetText());
-    if (valueOf(Edit10) > spectrum::kMaxHarmonics)
-        Edit10->SetText(IntToStr(spectrum::kMaxHarmonics));
+    if (valueOf(Edit10) > spectrum::kHarmonicsRule.greatest)
+        Edit10->SetText(IntToStr(spectrum::kHarmonicsRule.greatest));
     Edit10->SetText(IntToStr(valueOf(Edit10)));
     UpdatePeriod();
     Recalculate();
@@ -21,7 +33,7 @@ void TForm1::Edit10Change(TObject* /*Sender*/) {
     // range fields, so one test of the radio button's choice covers both writes.
     if (Edit14->GetEnabled()) {
         Edit14->SetText(Edit10->GetText());
-        Edit13->SetText(QStringLiteral("1"));
+        Edit13->SetText(IntToStr(spectrum::kRangeFromAfterNewCount));
     }
 }
 
@@ -67,17 +79,9 @@ void TForm1::CheckBox3Click(TObject* /*Sender*/) {
 }
 
 void TForm1::RadioButton1Click(TObject* /*Sender*/) {
-    enableRangeFields();
+    enableRangeFields(*this);
 }
 
 void TForm1::RadioButton2Click(TObject* /*Sender*/) {
-    enableRangeFields();
-}
-
-// Each range field is enabled exactly while its radio button is checked.
-void TForm1::enableRangeFields() {
-    Edit13->SetEnabled(RadioButton2->GetChecked());
-    Edit14->SetEnabled(RadioButton2->GetChecked());
-    Edit11->SetEnabled(RadioButton1->GetChecked());
-    Edit12->SetEnabled(RadioButton1->GetChecked());
+    enableRangeFields(*this);
 }

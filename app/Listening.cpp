@@ -1,10 +1,10 @@
-// The rebuilt signal as sound: "Слушать сигнал" plays, while it is checked, the harmonics the
-// waveform panel sums, and every pass hands the sound its new plan. The device is loaded on first
-// use; one that is missing or fails leaves the item unchecked and says why in its tooltip.
+#include "Listening.h"
 
 #include "AccessibleMenuItem.h"
+#include "PassPublisher.h"
 #include "SoundOutput.h"
-#include "Tovenal_unit.h"
+#include "Vcl.h"
+#include "WindowAction.h"
 
 #include <QAction>
 #include <QPointer>
@@ -66,15 +66,23 @@ bool soundsAlike(const spectrum::SoundPlan& a, const spectrum::SoundPlan& b) {
 
 } // namespace
 
-void TForm1::buildListening(QAction* listen) {
-    describeMenuItemsByStatusTip();
-    m_listenAction = listen;
-    listen->setCheckable(true);
-    listen->setToolTip(heardText(m_soundPlan, m_pass));
-    listen->setStatusTip(listen->toolTip());
+Listening::Listening(TForm& form, const PassPublisher& passes)
+    : QObject(form.widget()), m_form(form), m_passes(passes) {
+    connect(&passes, &PassPublisher::published, this, &Listening::follow);
 }
 
-void TForm1::listenToSignal(bool on) {
+Listening::~Listening() = default;
+
+void Listening::addItem(QMenu& menu) {
+    describeMenuItemsByStatusTip();
+    m_item = addWindowAction(m_form, menu, kListen, QKeySequence(Qt::CTRL | Qt::Key_L),
+                             [this] { listen(m_item->isChecked()); });
+    m_item->setCheckable(true);
+    m_item->setToolTip(heardText(m_plan, m_passes.latest()));
+    m_item->setStatusTip(m_item->toolTip());
+}
+
+void Listening::listen(bool on) {
     if (!on) {
         if (m_sound)
             m_sound->stop();
@@ -82,57 +90,53 @@ void TForm1::listenToSignal(bool on) {
     }
     if (!openSound())
         return;
-    m_sound->play(m_soundPlan);
+    m_sound->play(m_plan);
 }
 
 // Loads the device on first use. A device that is not there disables the item, with the reason.
-bool TForm1::openSound() {
+bool Listening::openSound() {
     if (!m_sound) {
-        const QPointer<QWidget> window = widget();
-        m_sound = soundOutputFactory()([this, window](const QString& reason) {
-            if (window)
-                soundFailed(reason);
+        // The device may report after the window has gone.
+        const QPointer<Listening> self(this);
+        m_sound = soundOutputFactory()([self](const QString& reason) {
+            if (self)
+                self->soundFailed(reason);
         });
     }
     const QString reason = m_sound->unavailable();
     if (reason.isEmpty())
         return true;
-    m_listenAction->setChecked(false);
-    m_listenAction->setEnabled(false);
-    m_listenAction->setToolTip(reason);
-    m_listenAction->setStatusTip(reason);
+    m_item->setChecked(false);
+    m_item->setEnabled(false);
+    m_item->setToolTip(reason);
+    m_item->setStatusTip(reason);
     return false;
 }
 
 // A device that stopped working while it played: the item is unchecked, and the next check tries
 // a device afresh.
-void TForm1::soundFailed(const QString& reason) {
-    m_listenAction->setChecked(false);
-    m_listenAction->setToolTip(reason);
-    m_listenAction->setStatusTip(reason);
+void Listening::soundFailed(const QString& reason) {
+    m_item->setChecked(false);
+    m_item->setToolTip(reason);
+    m_item->setStatusTip(reason);
     m_sound.reset();
 }
 
-void TForm1::stopSound() {
-    if (m_sound)
-        m_sound->stop();
-}
-
 // After every pass: the item says what the sound of this pass is, and a playing sound takes it on.
-void TForm1::updateSound() {
-    spectrum::SoundPlan plan = spectrum::planSound(m_pass);
-    const bool changed = !soundsAlike(plan, m_soundPlan);
-    m_soundPlan = std::move(plan);
-    if (m_listenAction == nullptr || !m_listenAction->isEnabled())
+void Listening::follow(const spectrum::PassResult& pass) {
+    spectrum::SoundPlan plan = spectrum::planSound(pass);
+    const bool changed = !soundsAlike(plan, m_plan);
+    m_plan = std::move(plan);
+    if (m_item == nullptr || !m_item->isEnabled())
         return;
-    const QString text = listenText(m_soundPlan);
-    if (m_listenAction->text() != text)
-        m_listenAction->setText(text);
-    const QString heard = heardText(m_soundPlan, m_pass);
-    if (m_listenAction->toolTip() != heard) {
-        m_listenAction->setToolTip(heard);
-        m_listenAction->setStatusTip(heard);
+    const QString text = listenText(m_plan);
+    if (m_item->text() != text)
+        m_item->setText(text);
+    const QString heard = heardText(m_plan, pass);
+    if (m_item->toolTip() != heard) {
+        m_item->setToolTip(heard);
+        m_item->setStatusTip(heard);
     }
-    if (changed && m_listenAction->isChecked() && m_sound)
-        m_sound->play(m_soundPlan);
+    if (changed && m_item->isChecked() && m_sound)
+        m_sound->play(m_plan);
 }

@@ -6,67 +6,61 @@
 #include "Limits.h"
 #include "Tovenal_unit.h"
 
+#include <algorithm>
+
 namespace {
 
-// Clamps the field to its largest value and writes it in canonical decimal form (no leading
-// zeros, no plus; text that is not a number becomes 0).
-void canonicalise(TEdit* field, int highest) {
-    if (valueOf(field) > highest)
-        field->SetText(IntToStr(highest));
+// Clamps the field to its greatest value and writes it in canonical decimal form (no leading
+// zeros, no plus; text that is not a number becomes 0). A field that may not be 0 (the first
+// pulse, the last gap, the unit time) turns 0 into its least value. A field at 0 or at its
+// greatest value is selected, so that the next keystroke replaces it.
+void correct(TEdit* field, const spectrum::FieldRule& rule) {
+    if (valueOf(field) > rule.greatest)
+        field->SetText(IntToStr(rule.greatest));
     field->SetText(IntToStr(valueOf(field)));
+    if (rule.least > 0 && valueOf(field) == 0)
+        field->SetText(IntToStr(rule.least));
+    if (const int value = valueOf(field); value == 0 || value == rule.greatest)
+        field->SelectAll();
 }
 
 } // namespace
 
-int TForm1::highestOf(const TEdit* field) const {
-    return field == Edit9 ? spectrum::kMaxUnitTime : spectrum::kMaxMultiplier;
-}
-
-// The first pulse, the last gap and the unit time: 0 becomes 1; 999 is selected so that the next
-// keystroke replaces it.
-void TForm1::correctNonZeroField(TEdit* field) {
-    canonicalise(field, highestOf(field));
-    if (valueOf(field) == 0)
-        field->SetText(QStringLiteral("1"));
-    if (valueOf(field) == highestOf(field))
-        field->SelectAll();
-    UpdatePeriod();
-    Recalculate();
-}
-
-// The inner pulses and gaps may be 0; 0 and 999 are selected so that a typed digit replaces them.
-void TForm1::correctField(TEdit* field) {
-    canonicalise(field, highestOf(field));
-    if (const int value = valueOf(field); value == 0 || value == highestOf(field))
-        field->SelectAll();
+void TForm1::packetFieldChanged(TEdit* field) {
+    const auto segments = inputFields().segments;
+    const auto segment = std::ranges::find(segments, field);
+    correct(field,
+            segment == segments.end()
+                ? spectrum::kUnitTimeRule
+                : spectrum::kSegmentRules[static_cast<std::size_t>(segment - segments.begin())]);
     UpdatePeriod();
     Recalculate();
 }
 
 void TForm1::Edit1Change(TObject* /*Sender*/) {
-    correctNonZeroField(Edit1);
+    packetFieldChanged(Edit1);
 }
 void TForm1::Edit2Change(TObject* /*Sender*/) {
-    correctField(Edit2);
+    packetFieldChanged(Edit2);
 }
 void TForm1::Edit3Change(TObject* /*Sender*/) {
-    correctField(Edit3);
+    packetFieldChanged(Edit3);
 }
 void TForm1::Edit4Change(TObject* /*Sender*/) {
-    correctField(Edit4);
+    packetFieldChanged(Edit4);
 }
 void TForm1::Edit5Change(TObject* /*Sender*/) {
-    correctField(Edit5);
+    packetFieldChanged(Edit5);
 }
 void TForm1::Edit6Change(TObject* /*Sender*/) {
-    correctField(Edit6);
+    packetFieldChanged(Edit6);
 }
 void TForm1::Edit7Change(TObject* /*Sender*/) {
-    correctField(Edit7);
+    packetFieldChanged(Edit7);
 }
 void TForm1::Edit8Change(TObject* /*Sender*/) {
-    correctNonZeroField(Edit8);
+    packetFieldChanged(Edit8);
 }
 void TForm1::Edit9Change(TObject* /*Sender*/) {
-    correctNonZeroField(Edit9);
+    packetFieldChanged(Edit9);
 }

@@ -1,36 +1,35 @@
-// The window's inputs as a set-up: typed in with the same writes a person would make, so the
-// fields' rules and the passes run exactly as for typing, and read back for saving and exporting.
+#include "SetupInput.h"
 
 #include "FieldValues.h"
-#include "Tovenal_unit.h"
+#include "InputFields.h"
 
-void TForm1::applySetup(const Setup& setup) {
-    const auto segments = segmentFields();
+void applySetup(const InputFields& fields, const Setup& setup) {
+    const auto segments = fields.segments;
     for (std::size_t n = 0; n < segments.size(); ++n)
         segments[n]->SetText(IntToStr(setup.packet[n]));
-    Edit9->SetText(IntToStr(setup.unitTime));
-    Edit10->SetText(IntToStr(setup.harmonics));
+    fields.unitTime->SetText(IntToStr(setup.unitTime));
+    fields.harmonics->SetText(IntToStr(setup.harmonics));
     // The lower end first: raising it lifts the upper end along, never past the count.
-    Edit13->SetText(IntToStr(setup.rangeFrom));
-    Edit14->SetText(IntToStr(setup.rangeTo));
-    CheckBox1->SetChecked(setup.showAll);
+    fields.rangeFrom->SetText(IntToStr(setup.rangeFrom));
+    fields.rangeTo->SetText(IntToStr(setup.rangeTo));
+    fields.showAll->SetChecked(setup.showAll);
     // Ticking "Огибающая" unticks "залить", so the fill comes second.
-    CheckBox3->SetChecked(setup.envelope != EnvelopeMode::Off);
-    CheckBox2->SetChecked(setup.envelope == EnvelopeMode::Fill);
+    fields.envelope->SetChecked(setup.envelope != EnvelopeMode::Off);
+    fields.fill->SetChecked(setup.envelope == EnvelopeMode::Fill);
 }
 
-Setup TForm1::currentSetup() const {
+Setup currentSetup(const InputFields& fields) {
     Setup setup;
-    const auto segments = segmentFields();
+    const auto segments = fields.segments;
     for (std::size_t n = 0; n < segments.size(); ++n)
         setup.packet[n] = valueOf(segments[n]);
-    setup.unitTime = valueOf(Edit9);
-    setup.harmonics = valueOf(Edit10);
-    setup.rangeFrom = valueOf(Edit13);
-    setup.rangeTo = valueOf(Edit14);
-    setup.showAll = CheckBox1->GetChecked();
-    setup.envelope = !CheckBox3->GetChecked()  ? EnvelopeMode::Off
-                     : CheckBox2->GetChecked() ? EnvelopeMode::Fill
-                                               : EnvelopeMode::Curve;
+    setup.unitTime = valueOf(fields.unitTime);
+    setup.harmonics = valueOf(fields.harmonics);
+    setup.rangeFrom = valueOf(fields.rangeFrom);
+    setup.rangeTo = valueOf(fields.rangeTo);
+    setup.showAll = fields.showAll->GetChecked();
+    setup.envelope = !fields.envelope->GetChecked() ? EnvelopeMode::Off
+                     : fields.fill->GetChecked()    ? EnvelopeMode::Fill
+                                                    : EnvelopeMode::Curve;
     return setup;
 }

@@ -1,7 +1,13 @@
 #include "Tovenal_unit.h"
 
+#include "BuildUpAnimation.h"
+#include "FieldKeys.h"
+#include "FileActions.h"
+#include "Limits.h"
+#include "Listening.h"
+#include "PassPublisher.h"
 #include "PixelMath.h"
-#include "SoundOutput.h"
+#include "PlotReadouts.h"
 #include "WindowStyle.h"
 
 #include <QFont>
@@ -21,19 +27,45 @@ TNotifyEvent bind(TForm1* form, Handler handler) {
     return [form, handler](TObject* sender) { (form->*handler)(sender); };
 }
 
+QString initialText(const spectrum::FieldRule& rule) {
+    return IntToStr(rule.initial);
+}
+
 } // namespace
 
-TForm1::TForm1(TObject* owner) : TForm(owner, plot::kPictureWidth, plot::kPictureHeight) {
+// The features are children of the window: they go with it, after the window's own members.
+TForm1::TForm1(TObject* owner)
+    : TForm(owner, plot::kPictureWidth, plot::kPictureHeight),
+      m_passes(new PassPublisher(widget())) {
     buildControls();
     nameControlsForScreenReaders();
-    buildActions();
-    buildPanels();
-    wireKeyboard();
+    m_readouts = new PlotReadouts(*this, *m_passes);
+    m_fileActions = new FileActions(*this, *m_passes, inputFields());
+    m_listening = new Listening(*this, *m_passes);
+    m_buildUp = new BuildUpAnimation(*this, inputFields());
+    buildContextMenu();
+    m_keys = new FieldKeys(*this, inputFields(), *m_contextMenu);
     Loaded();
     UpdatePeriod();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::buildContextMenu() {
+    m_contextMenu = std::make_unique<QMenu>();
+    // The sound item says in its tooltip which harmonics are heard.
+    m_contextMenu->setToolTipsVisible(true);
+    m_fileActions->addPictureItems(*m_contextMenu);
+    m_contextMenu->addSeparator();
+    m_listening->addItem(*m_contextMenu);
+    m_buildUp->addItem(*m_contextMenu);
+    m_contextMenu->addSeparator();
+    m_fileActions->addTableItems(*m_contextMenu);
+    m_contextMenu->addSeparator();
+    m_fileActions->addSetupItems(*m_contextMenu);
+    // A right click shows the menu and runs no pass.
+    OnContextPopup = [this](QPoint at) { m_contextMenu->exec(widget()->mapToGlobal(at)); };
+}
 
 void TForm1::buildControls() {
     SetText(QStringLiteral("Tovenal импульсов"));
@@ -79,24 +111,24 @@ void TForm1::buildControls() {
     Button2->SetText(QStringLiteral("Выход"));
     Button2->OnClick = bind(this, &TForm1::Button2Click);
 
-    const auto edit = [this](int left, int top, int width, const char* text, Handler handler) {
+    const auto edit = [this](int left, int top, int width, const QString& text, Handler handler) {
         TEdit* control = Create<TEdit>();
         control->SetBounds(left, top, width, 21);
-        control->SetText(QString::fromUtf8(text));
+        control->SetText(text);
         if (handler != nullptr)
             control->OnChange = bind(this, handler);
         return control;
     };
-    Edit1 = edit(128, 536, 25, "1", &TForm1::Edit1Change);
-    Edit2 = edit(152, 536, 25, "0", &TForm1::Edit2Change);
-    Edit3 = edit(176, 536, 25, "0", &TForm1::Edit3Change);
-    Edit4 = edit(200, 536, 25, "0", &TForm1::Edit4Change);
-    Edit5 = edit(224, 536, 25, "0", &TForm1::Edit5Change);
-    Edit6 = edit(248, 536, 25, "0", &TForm1::Edit6Change);
-    Edit7 = edit(272, 536, 25, "0", &TForm1::Edit7Change);
-    Edit8 = edit(296, 536, 25, "2", &TForm1::Edit8Change);
-    Edit9 = edit(160, 568, 25, "100", &TForm1::Edit9Change);
-    Edit10 = edit(496, 528, 25, "20", &TForm1::Edit10Change);
+    Edit1 = edit(128, 536, 25, initialText(spectrum::kSegmentRules[0]), &TForm1::Edit1Change);
+    Edit2 = edit(152, 536, 25, initialText(spectrum::kSegmentRules[1]), &TForm1::Edit2Change);
+    Edit3 = edit(176, 536, 25, initialText(spectrum::kSegmentRules[2]), &TForm1::Edit3Change);
+    Edit4 = edit(200, 536, 25, initialText(spectrum::kSegmentRules[3]), &TForm1::Edit4Change);
+    Edit5 = edit(224, 536, 25, initialText(spectrum::kSegmentRules[4]), &TForm1::Edit5Change);
+    Edit6 = edit(248, 536, 25, initialText(spectrum::kSegmentRules[5]), &TForm1::Edit6Change);
+    Edit7 = edit(272, 536, 25, initialText(spectrum::kSegmentRules[6]), &TForm1::Edit7Change);
+    Edit8 = edit(296, 536, 25, initialText(spectrum::kSegmentRules[7]), &TForm1::Edit8Change);
+    Edit9 = edit(160, 568, 25, initialText(spectrum::kUnitTimeRule), &TForm1::Edit9Change);
+    Edit10 = edit(496, 528, 25, initialText(spectrum::kHarmonicsRule), &TForm1::Edit10Change);
 
     ListBox1 = Create<TListBox>();
     ListBox1->SetBounds(712, 48, 89, 201);
@@ -132,12 +164,12 @@ void TForm1::buildControls() {
                                &TForm1::RadioButton2Click);
     RadioButton2->SetChecked(true);
 
-    Edit11 = edit(752, 496, 41, "0.3", nullptr);
+    Edit11 = edit(752, 496, 41, QStringLiteral("0.3"), nullptr);
     Edit11->SetEnabled(false);
-    Edit12 = edit(816, 496, 41, "3.6", nullptr);
+    Edit12 = edit(816, 496, 41, QStringLiteral("3.6"), nullptr);
     Edit12->SetEnabled(false);
-    Edit13 = edit(752, 472, 41, "0", &TForm1::Edit13Change);
-    Edit14 = edit(816, 472, 41, "20", &TForm1::Edit14Change);
+    Edit13 = edit(752, 472, 41, initialText(spectrum::kRangeFromRule), &TForm1::Edit13Change);
+    Edit14 = edit(816, 472, 41, initialText(spectrum::kRangeToRule), &TForm1::Edit14Change);
 
     const TControl* const tabOrder[] = {
         Button2,      Edit1,        Edit2,  Edit3,    Edit4,    Edit5,     Edit6,     Edit7,
@@ -150,8 +182,8 @@ void TForm1::buildControls() {
 // Each field is announced with the captions that stand beside it on the window. The period and f1
 // are announced by the values they show, and described by what they are.
 void TForm1::nameControlsForScreenReaders() {
-    const auto segments = segmentFields();
-    for (int n = 1; n <= 8; ++n) {
+    const auto segments = inputFields().segments;
+    for (int n = 1; n <= static_cast<int>(segments.size()); ++n) {
         const QString kind = n % 2 == 1 ? QStringLiteral("1") : QStringLiteral("0");
         segments[static_cast<std::size_t>(n - 1)]->SetAccessibleName(
             QStringLiteral("Множители времяни, отрезок %1 (вид посылки %2)").arg(n).arg(kind));
@@ -174,8 +206,15 @@ void TForm1::nameControlsForScreenReaders() {
     f1->SetAccessibleDescription(QStringLiteral("f1, кГц"));
 }
 
-std::array<TEdit*, 8> TForm1::segmentFields() const {
-    return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
+InputFields TForm1::inputFields() const {
+    return {{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8},
+            Edit9,
+            Edit10,
+            Edit13,
+            Edit14,
+            CheckBox1,
+            CheckBox2,
+            CheckBox3};
 }
 
 void TForm1::activate(TObject* /*Sender*/) {

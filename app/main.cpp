@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "ExportRun.h"
+#include "SetupInput.h"
 #include "Tovenal_unit.h"
 
 #include <QGuiApplication>
@@ -40,7 +41,7 @@ int openWindow(int argc, char* argv[], const Setup& setup) {
     try {
         Application->Initialize(argc, argv);
         Application->CreateForm(Form1);
-        Form1->applySetup(setup);
+        applySetup(Form1->inputFields(), setup);
         Application->Run();
     } catch (const Exception& error) {
         Application->ShowException(error);

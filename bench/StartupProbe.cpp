@@ -1,6 +1,7 @@
 // The program started as its entry starts it, reporting when its first completed pass has been
 // painted on the window, then quitting.
 #include "FirstPaint.h"
+#include "PassPublisher.h"
 #include "Tovenal_unit.h"
 
 #include <QGuiApplication>
@@ -9,7 +10,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("Tovenal"));
     Application->Initialize(argc, argv);
     Application->CreateForm(Form1);
-    QuitAfterFirstPaint watcher(Form1->widget(), [] { return Form1->passCount() > 0; });
+    QuitAfterFirstPaint watcher(Form1->widget(), [] { return Form1->passes().count() > 0; });
     Application->Run();
     Application->Shutdown();
     return 0;

@@ -40,6 +40,7 @@ std::vector<ListedHarmonic> listedHarmonics(const std::vector<HarmonicLine>& lin
 
 PassResult computePass(const PassInput& input) {
     PassResult result;
+    result.filledEnvelope = input.filledEnvelope;
     result.period = input.packet.period;
     result.timing = computeTiming(input.packet);
     if (!isUsablePeriod(input.packet.period) || !isUsableCount(input.harmonics))

@@ -19,6 +19,7 @@ struct PassInput {
     int rangeTo = 0;       // ... and last
     bool envelope = false; // "Огибающая": the envelope is computed and drawn
     bool showAll = false;  // "Показывать все": the negligible harmonics are listed too
+    bool filledEnvelope = false; // "залить": the envelope's area is filled where it is drawn
 };
 
 // One line of each list: harmonic k with its listed millivolts and degrees; a negligible harmonic
@@ -35,9 +36,10 @@ struct ListedHarmonic {
 // empty lists and no f1.
 struct PassResult {
     bool computed = false;
-    double period = 0.0; // microseconds, as the period label shows it
-    PacketTiming timing; // T, tau, t1 ... t7, c1 ... c4
-    double f1 = 0.0;     // kilohertz
+    bool filledEnvelope = false; // as asked, so that whoever draws the pass draws it alike
+    double period = 0.0;         // microseconds, as the period label shows it
+    PacketTiming timing;         // T, tau, t1 ... t7, c1 ... c4
+    double f1 = 0.0;             // kilohertz
     int N = 0;
     double fmax = 0.0;                       // hertz, harmonic N
     double S = 0.0;                          // envelope scale, seconds

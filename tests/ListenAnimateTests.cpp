@@ -46,7 +46,7 @@ protected:
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(Form1->Edit10->lineEdit(), key, modifiers);
     }
-    static QAction* item() { return Form1->listenAction(); }
+    static QAction* item() { return listenItem(); }
 
     SoundOutputFactory saved;
     QString unavailable;
@@ -103,8 +103,8 @@ TEST_F(Animate, EachStepIsTheUpperEndTypedAndTheLastEndsIt) {
     play(u"Edit10:5 Edit13:2"_s);
     press(Qt::Key_F5);
     QStringList seen{state()};
-    for (int n = 0; n < 10 && Form1->animating(); ++n) {
-        Form1->animationStep();
+    for (int n = 0; n < 10 && buildUp().running(); ++n) {
+        buildUp().step();
         seen << state();
     }
     ASSERT_EQ(seen.size(), 4);
@@ -123,18 +123,18 @@ TEST_F(Animate, PaceFitsAWholeBuildUpIntoTwelveSeconds) {
     for (const auto& [steps, interval] : cases) {
         play(QString::fromUtf8(steps));
         press(Qt::Key_F5);
-        EXPECT_EQ(Form1->animationInterval(), interval) << steps;
-        Form1->stopAnimation();
+        EXPECT_EQ(buildUp().interval(), interval) << steps;
+        buildUp().stop();
     }
 }
 
 TEST_P(StopTable, StopsWhereItIsAndTheKeyOrClickCountsOnce) {
     press(Qt::Key_F5);
-    Form1->animationStep();
-    Form1->animationStep(); // the range is 0 … 2
+    buildUp().step();
+    buildUp().step(); // the range is 0 … 2
     GetParam().act();
-    EXPECT_FALSE(Form1->animating());
-    Form1->animationStep(); // a late tick of the timer changes nothing
+    EXPECT_FALSE(buildUp().running());
+    buildUp().step(); // a late tick of the timer changes nothing
     EXPECT_EQ(summary().section(u'|', 2, 2).trimmed().toStdString(), GetParam().after);
 }
 
@@ -147,5 +147,5 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"click", [] { perform(u"click"_s); }, "20*: 0..2"},
         // Typed after the "0": once gives 2, twice would give 22, clamped to 20.
         Stop{"digit", [] { QTest::keyClick(Form1->Edit13->lineEdit(), Qt::Key_2); }, "20*: 2..2"},
-        Stop{"menu", [] { Form1->toggleAnimation(); }, "20*: 0..2"}),
+        Stop{"menu", [] { buildUp().toggle(); }, "20*: 0..2"}),
     [](const auto& info) { return std::string(info.param.name); });

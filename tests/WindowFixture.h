@@ -1,6 +1,9 @@
 #pragma once
 
+#include "BuildUpAnimation.h"
 #include "ImageCanvas.h"
+#include "Listening.h"
+#include "PassPublisher.h"
 #include "RandomDriver.h"
 #include "Tovenal_unit.h"
 
@@ -12,6 +15,14 @@
 // The colour of a pixel as 0xRRGGBB.
 inline QRgb at(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xffffffu;
+}
+
+// The window's features, found among its children as Qt finds any child.
+inline BuildUpAnimation& buildUp() {
+    return *Form1->widget()->findChild<BuildUpAnimation*>();
+}
+inline QAction* listenItem() {
+    return Form1->widget()->findChild<Listening*>()->item();
 }
 
 // A row of a table: the steps to start from, the steps under test, and what they give.

@@ -52,8 +52,8 @@ public:
     // Asked when the mouse rests over the client area outside every control.
     THintEvent OnHint;
 
-protected:
-    // Creates a control owned by this form.
+    // Creates a control owned by this form: a designed control, or one a feature of the window
+    // adds over its client area (an accessible region, say).
     template <class Control> Control* Create() {
         auto control = std::make_unique<Control>(clientWidget());
         Control* raw = control.get();
@@ -63,6 +63,8 @@ protected:
         m_controls.push_back(std::move(control));
         return raw;
     }
+
+protected:
     // Ends the building of the window: from now on the form and its controls raise their events.
     void Loaded();
 

@@ -1,14 +1,14 @@
-// The keys of the window: Up, Down, PageUp and PageDown step the number in a field, F1 lists the
-// keys. A step writes the new number as if it were typed, so the field's rules and the pass run.
+#include "FieldKeys.h"
 
 #include "FieldValues.h"
 #include "Limits.h"
-#include "Tovenal_unit.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QWidget>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -54,37 +54,45 @@ QString shortcutLine(const QAction* action) {
 
 } // namespace
 
-void TForm1::wireKeyboard() {
-    for (TEdit* field :
-         {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit13, Edit14})
+FieldKeys::FieldKeys(TForm& form, const InputFields& fields, const QMenu& menu)
+    : QObject(form.widget()), m_fields(fields), m_menu(menu) {
+    std::vector<TEdit*> stepped(fields.segments.begin(), fields.segments.end());
+    stepped.insert(stepped.end(),
+                   {fields.unitTime, fields.harmonics, fields.rangeFrom, fields.rangeTo});
+    for (TEdit* field : stepped)
         field->OnKeyDown = [this, field](TObject*, int& key) { stepField(field, key); };
-    AddShortCut(QKeySequence(Qt::Key_F1), [this](TObject* sender) { showKeys(sender); });
+    form.AddShortCut(QKeySequence(Qt::Key_F1), [this](TObject*) { ShowMessage(keysText()); });
 }
 
-void TForm1::showKeys(TObject* /*Sender*/) {
+QString FieldKeys::keysText() const {
     QString help = QString::fromUtf8(kFieldKeys);
-    for (const QAction* action : m_contextMenu->actions())
+    for (const QAction* action : m_menu.actions())
         if (!action->shortcut().isEmpty())
             help += shortcutLine(action);
-    ShowMessage(help + QString::fromUtf8(kOtherKeys));
+    return help + QString::fromUtf8(kOtherKeys);
 }
 
 // The limits of the field's own rules; the range ends lie within the count, the upper end no
 // lower than the lower end.
-std::pair<int, int> TForm1::stepLimits(const TEdit* field) const {
-    if (field == Edit10)
-        return {1, spectrum::kMaxHarmonics};
-    if (field == Edit13)
-        return {0, valueOf(Edit10)};
-    if (field == Edit14)
-        return {valueOf(Edit13), valueOf(Edit10)};
-    const bool nonZero = field == Edit1 || field == Edit8 || field == Edit9;
-    return {nonZero ? 1 : 0, highestOf(field)};
+std::pair<int, int> FieldKeys::stepLimits(const TEdit* field) const {
+    const int count = valueOf(m_fields.harmonics);
+    if (field == m_fields.harmonics)
+        return {spectrum::kHarmonicsRule.least, spectrum::kHarmonicsRule.greatest};
+    if (field == m_fields.rangeFrom)
+        return {spectrum::kRangeFromRule.least, count};
+    if (field == m_fields.rangeTo)
+        return {valueOf(m_fields.rangeFrom), count};
+    if (field == m_fields.unitTime)
+        return {spectrum::kUnitTimeRule.least, spectrum::kUnitTimeRule.greatest};
+    const auto& segments = m_fields.segments;
+    const auto& rule = spectrum::kSegmentRules[static_cast<std::size_t>(
+        std::ranges::find(segments, field) - segments.begin())];
+    return {rule.least, rule.greatest};
 }
 
 // A step stops at the limit it would pass, and never moves the number against its own way: at a
 // limit nothing happens.
-void TForm1::stepField(TEdit* field, int& key) {
+void FieldKeys::stepField(TEdit* field, int& key) {
     const int step = stepOf(key);
     if (step == 0)
         return;
