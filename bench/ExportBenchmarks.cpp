@@ -3,6 +3,7 @@
 #include "BuildUp.h"
 #include "BuildUpGif.h"
 #include "Export.h"
+#include "Limits.h"
 #include "Sound.h"
 
 #include <benchmark/benchmark.h>
@@ -11,14 +12,15 @@
 
 namespace {
 
-// The dearest sound: a narrow pulse at f1 = 50 Hz, all 200 harmonics below 20 kHz.
+// The dearest sound: a narrow pulse at f1 = 50 Hz (the longest unit time), all 200 harmonics
+// below 20 kHz.
 Setup lowestPitch() {
     Setup setup;
     setup.packet = {1, 0, 0, 0, 0, 0, 0, 19};
-    setup.unitTime = 999;
-    setup.harmonics = 200;
+    setup.unitTime = spectrum::kMaxUnitTime;
+    setup.harmonics = spectrum::kMaxHarmonics;
     setup.rangeFrom = 0;
-    setup.rangeTo = 200;
+    setup.rangeTo = spectrum::kMaxHarmonics;
     return setup;
 }
 
@@ -45,15 +47,15 @@ BENCHMARK(BM_SoundSecond)->Unit(benchmark::kMillisecond);
 
 Setup buildUp200() {
     Setup setup;
-    setup.harmonics = 200;
+    setup.harmonics = spectrum::kMaxHarmonics;
     setup.rangeFrom = 0;
-    setup.rangeTo = 200;
+    setup.rangeTo = spectrum::kMaxHarmonics;
     return setup;
 }
 
 void BM_ExportGif(benchmark::State& state) {
     for (auto _ : state) {
-        const auto bytes = buildUpGif(buildUp200(), 1, 400, nullptr);
+        const auto bytes = buildUpGif(buildUp200(), 1, spectrum::kBuildUpStepMilliseconds, nullptr);
         state.counters["bytes"] = bytes ? static_cast<double>(bytes->size()) : 0;
     }
 }
@@ -63,7 +65,7 @@ BENCHMARK(BM_ExportGif)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_BuildUpPasses(benchmark::State& state) {
     const spectrum::PassInput input = passInputOf(buildUp200());
     for (auto _ : state)
-        for (int k = 0; k <= 200; ++k)
+        for (int k = 0; k <= spectrum::kMaxHarmonics; ++k)
             benchmark::DoNotOptimize(
                 pictureOf(spectrum::computePass(spectrum::buildUpFrame(input, k)), true));
 }

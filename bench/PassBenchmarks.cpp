@@ -3,6 +3,9 @@
 #include "BenchSupport.h"
 #include "Coefficients.h"
 #include "EventDispatch.h"
+#include "Export.h"
+#include "Limits.h"
+#include "PassPublisher.h"
 #include "Tovenal_unit.h"
 #include "VectorState.h"
 
@@ -49,15 +52,15 @@ void BM_Pass(benchmark::State& state) {
                                          : "envelope off");
 }
 BENCHMARK(BM_Pass)
-    ->ArgsProduct({{20, 200}, {0, 1, 2}})
+    ->ArgsProduct({{kHarmonicsRule.initial, kMaxHarmonics}, {0, 1, 2}})
     ->ArgNames({"N", "envelope"})
     ->Unit(benchmark::kMicrosecond);
 
 // The packet of the window's start, at N = 200 with the range 1 ... 200.
 struct MathsInput {
-    int N = 200;
-    PacketTiming timing = computeTiming({300, 100, {1, 0, 0, 0, 0, 0, 0}});
-    double S = envelopeScale(200, 0.0003);
+    int N = kMaxHarmonics;
+    PacketTiming timing = computeTiming(passInputOf(::Setup{}).packet);
+    double S = envelopeScale(N, timing.T);
 };
 
 // Everything the pass computes with sin, cos, atan2 and sqrt: table, amplitudes and phases,
@@ -108,10 +111,10 @@ void BM_KeystrokeToCount200(benchmark::State& state) {
     QLineEdit* count = Form1->Edit10->lineEdit();
     unsigned long long passes = 0;
     for (auto _ : state) {
-        const auto before = Form1->passCount();
+        const auto before = Form1->passes().count();
         QTest::keyClick(count, Qt::Key_0);
         QCoreApplication::processEvents();
-        passes = Form1->passCount() - before;
+        passes = Form1->passes().count() - before;
         state.PauseTiming();
         count->setCursorPosition(3);
         QTest::keyClick(count, Qt::Key_Backspace);

@@ -1,9 +1,12 @@
 #include "Examples.h"
 
+#include "Limits.h"
+
 namespace {
 
-// A packet of unit time 100 µs at 20 harmonics, the waveform rebuilt from harmonics 1 ... 20.
-Setup packet(std::array<int, 8> multipliers, int harmonics = 20) {
+// A packet at the window's unit time and count (or the count its lesson needs), the waveform
+// rebuilt from harmonics 1 ... N.
+Setup packet(std::array<int, 8> multipliers, int harmonics = spectrum::kHarmonicsRule.initial) {
     Setup setup;
     setup.packet = multipliers;
     setup.harmonics = harmonics;

@@ -10,16 +10,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using spectrum::kMaxHarmonics;
-using spectrum::kMaxMultiplier;
-using spectrum::kMaxUnitTime;
+using spectrum::FieldRule;
+using spectrum::kHarmonicsRule;
+using spectrum::kRangeFromRule;
+using spectrum::kSegmentRules;
+using spectrum::kUnitTimeRule;
 constexpr qsizetype maxShownLength = 40;
 
 constexpr std::array<std::pair<EnvelopeMode, QStringView>, 3> envelopeNames{
     {{EnvelopeMode::Fill, u"fill"}, {EnvelopeMode::Curve, u"curve"}, {EnvelopeMode::Off, u"off"}}};
 
-bool within(int value, int low, int high) {
-    return low <= value && value <= high;
+bool within(int value, const FieldRule& rule) {
+    return rule.least <= value && value <= rule.greatest;
 }
 
 // Exactly `count` whole numbers separated by commas.
@@ -44,8 +46,8 @@ QString joined(const auto& values) {
     return texts.join(u',');
 }
 
-QString outside(int low, int high) {
-    return QStringLiteral("outside %1…%2").arg(low).arg(high);
+QString outside(const FieldRule& rule) {
+    return QStringLiteral("outside %1…%2").arg(rule.least).arg(rule.greatest);
 }
 
 } // namespace
@@ -89,22 +91,21 @@ QString keyName(SetupKey key) {
 }
 
 std::optional<SetupProblem> checkSetup(const Setup& setup) {
-    for (int index = 0; index < 8; ++index) {
-        // The first pulse and the last gap may not vanish: the packet would lose its ends.
-        const int low = index == 0 || index == 7 ? 1 : 0;
-        if (!within(setup.packet[index], low, kMaxMultiplier))
+    for (std::size_t index = 0; index < kSegmentRules.size(); ++index)
+        if (!within(setup.packet[index], kSegmentRules[index]))
             return SetupProblem{SetupKey::Packet, QStringLiteral("has segment %1 %2")
                                                       .arg(index + 1)
-                                                      .arg(outside(low, kMaxMultiplier))};
-    }
-    if (!within(setup.unitTime, 1, kMaxUnitTime))
-        return SetupProblem{SetupKey::Unit, u"is "_s + outside(1, kMaxUnitTime)};
-    if (!within(setup.harmonics, 1, kMaxHarmonics))
-        return SetupProblem{SetupKey::Harmonics, u"is "_s + outside(1, kMaxHarmonics)};
-    if (!(0 <= setup.rangeFrom && setup.rangeFrom <= setup.rangeTo &&
+                                                      .arg(outside(kSegmentRules[index]))};
+    if (!within(setup.unitTime, kUnitTimeRule))
+        return SetupProblem{SetupKey::Unit, u"is "_s + outside(kUnitTimeRule)};
+    if (!within(setup.harmonics, kHarmonicsRule))
+        return SetupProblem{SetupKey::Harmonics, u"is "_s + outside(kHarmonicsRule)};
+    // The range's ends are bounded by the count of this set-up, not by the count's own limit.
+    if (!(kRangeFromRule.least <= setup.rangeFrom && setup.rangeFrom <= setup.rangeTo &&
           setup.rangeTo <= setup.harmonics))
-        return SetupProblem{SetupKey::Range,
-                            QStringLiteral("is outside 0 ≤ FROM ≤ TO ≤ %1").arg(setup.harmonics)};
+        return SetupProblem{SetupKey::Range, QStringLiteral("is outside %1 ≤ FROM ≤ TO ≤ %2")
+                                                 .arg(kRangeFromRule.least)
+                                                 .arg(setup.harmonics)};
     return std::nullopt;
 }
 
@@ -131,7 +132,7 @@ QString valueText(const Setup& setup, SetupKey key) {
 std::optional<QString> parseValue(SetupKey key, QStringView text, SetupChanges& changes) {
     switch (key) {
     case SetupKey::Packet:
-        if (const auto values = parseWholeList(text, 8)) {
+        if (const auto values = parseWholeList(text, kSegmentRules.size())) {
             changes.packet.emplace();
             std::copy(values->begin(), values->end(), changes.packet->begin());
             return std::nullopt;

@@ -1,6 +1,8 @@
 // A set-up: the values of the window's inputs, as the command line and the set-up files give them.
 #pragma once
 
+#include "Limits.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -10,13 +12,21 @@
 
 enum class EnvelopeMode { Fill, Curve, Off };
 
+// The segment multipliers the window opens with.
+constexpr std::array<int, spectrum::kSegmentRules.size()> initialPacket() {
+    std::array<int, spectrum::kSegmentRules.size()> packet{};
+    for (std::size_t index = 0; index < packet.size(); ++index)
+        packet[index] = spectrum::kSegmentRules[index].initial;
+    return packet;
+}
+
 // A complete set-up: what the window's inputs hold. Defaults are the window's defaults.
 struct Setup {
-    std::array<int, 8> packet{1, 0, 0, 0, 0, 0, 0, 2};
-    int unitTime = 100; // microseconds
-    int harmonics = 20;
-    int rangeFrom = 0;
-    int rangeTo = 20;
+    std::array<int, 8> packet = initialPacket();
+    int unitTime = spectrum::kUnitTimeRule.initial; // microseconds
+    int harmonics = spectrum::kHarmonicsRule.initial;
+    int rangeFrom = spectrum::kRangeFromRule.initial;
+    int rangeTo = spectrum::kRangeToRule.initial;
     bool showAll = false;
     EnvelopeMode envelope = EnvelopeMode::Fill;
     bool operator==(const Setup&) const = default;
