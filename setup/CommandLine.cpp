@@ -42,7 +42,7 @@ struct Tuning {
 };
 
 const Tuning kScaleTuning{
-    1, kMaxPictureScale, true,
+    kMinPictureScale, kMaxPictureScale, true,
     [](ExportKind kind) { return kind == ExportKind::Png || kind == ExportKind::Gif; },
     u"PNG or GIF"};
 const Tuning kSecondsTuning{kShortestSoundSeconds, kLongestSoundSeconds, false,
@@ -110,36 +110,98 @@ QString parseError(const QCommandLineParser& parser, const QStringList& argument
     return parser.errorText();
 }
 
-// The options that fill a set-up, named as the keys of a set-up file.
-struct SetupOption {
-    SetupKey key;
-    QCommandLineOption option;
+// The options in the groups the help lists them in, each with its value's name and what it does:
+// the parser reads them and the help is made of them. The options that fill a set-up are named as
+// the keys of a set-up file.
+struct OptionGroup {
+    QString heading;
+    QList<QCommandLineOption> options;
 };
 
-std::vector<SetupOption> setupOptions() {
-    const auto valued = [](SetupKey key, const char* valueName) {
-        return SetupOption{key,
-                           QCommandLineOption(keyName(key), {}, QString::fromLatin1(valueName))};
+std::vector<OptionGroup> optionGroups() {
+    using namespace spectrum;
+    const CommandLine defaults;
+    const auto setupOption = [](SetupKey key, const QString& valueName,
+                                const QString& description) {
+        return QCommandLineOption(keyName(key), description, valueName);
     };
-    return {valued(SetupKey::Packet, "A,B,C,D,E,F,G,H"),
-            valued(SetupKey::Unit, "MICROSECONDS"),
-            valued(SetupKey::Harmonics, "N"),
-            valued(SetupKey::Range, "FROM,TO"),
-            {SetupKey::ShowAll, QCommandLineOption(keyName(SetupKey::ShowAll))},
-            valued(SetupKey::Envelope, "fill|curve|off")};
+    return {
+        {QStringLiteral("The set-up file (*.%1), then these options, in this order, set the "
+                        "window's inputs as if typed; values outside what the fields accept are "
+                        "errors:")
+             .arg(kSetupExtension),
+         {setupOption(SetupKey::Packet, u"A,B,C,D,E,F,G,H"_s,
+                      QStringLiteral("the eight segment lengths (pulse, gap, pulse, ...) in unit "
+                                     "times, %1…%2; the first and the last at least %3")
+                          .arg(std::ranges::min(kSegmentRules, {}, &FieldRule::least).least)
+                          .arg(kMaxMultiplier)
+                          .arg(kSegmentRules.front().least)),
+          setupOption(SetupKey::Unit, u"MICROSECONDS"_s,
+                      QStringLiteral("the unit time, %1…%2")
+                          .arg(kUnitTimeRule.least)
+                          .arg(kUnitTimeRule.greatest)),
+          setupOption(SetupKey::Harmonics, u"N"_s,
+                      QStringLiteral("the number of harmonics, %1…%2; sets the range to 1…N")
+                          .arg(kHarmonicsRule.least)
+                          .arg(kHarmonicsRule.greatest)),
+          setupOption(SetupKey::Range, u"FROM,TO"_s,
+                      QStringLiteral("the harmonics that rebuild the waveform, %1\u00A0≤\u00A0FROM"
+                                     "\u00A0≤\u00A0TO\u00A0≤\u00A0N")
+                          .arg(kRangeFromRule.least)),
+          QCommandLineOption(keyName(SetupKey::ShowAll),
+                             u"list the harmonics of negligible amplitude too"_s),
+          setupOption(SetupKey::Envelope, u"fill|curve|off"_s,
+                      u"the envelope filled, as a curve, or none"_s)}},
+        {u"Exports:"_s,
+         {QCommandLineOption(
+              u"export"_s,
+              QStringLiteral("write FILE, of the kind its extension names: .png .svg .pdf (the "
+                             "picture), .csv (the harmonics), .%1 (the set-up), .gif (the "
+                             "harmonics added one by one) or .wav (the rebuilt signal as sound); "
+                             "may be given several times")
+                  .arg(kSetupExtension),
+              u"FILE"_s),
+          QCommandLineOption(u"export-signal"_s, u"write the rebuilt period of the signal"_s,
+                             u"FILE.csv"_s),
+          QCommandLineOption(u"scale"_s,
+                             QStringLiteral("pixels per window pixel of the PNG and GIF exports, "
+                                            "%1…%2 (default %3); an error without such an export")
+                                 .arg(kMinPictureScale)
+                                 .arg(kMaxPictureScale)
+                                 .arg(defaults.scale),
+                             u"K"_s),
+          QCommandLineOption(u"seconds"_s,
+                             QStringLiteral("the length of the WAV exports, %1…%2 seconds "
+                                            "(default %3); an error without a .wav export")
+                                 .arg(kShortestSoundSeconds)
+                                 .arg(kLongestSoundSeconds)
+                                 .arg(defaults.seconds),
+                             u"S"_s),
+          QCommandLineOption(u"frame-ms"_s,
+                             QStringLiteral("milliseconds between the GIF's frames, %1…%2 "
+                                            "(default %3; the last is held %4 s); an error "
+                                            "without a .gif export")
+                                 .arg(kShortestFrameMs)
+                                 .arg(kLongestFrameMs)
+                                 .arg(defaults.frameMs)
+                                 .arg(kBuildUpHoldMilliseconds / 1000),
+                             u"MS"_s)}},
+        {QString(),
+         {QCommandLineOption({u"h"_s, u"help"_s}, u"show this help"_s),
+          QCommandLineOption({u"v"_s, u"version"_s}, u"show the version"_s)}},
+    };
 }
 
 std::optional<Failure> readSetupOptions(const QCommandLineParser& parser,
-                                        const std::vector<SetupOption>& options,
                                         CommandLine& commandLine) {
-    for (const auto& [key, option] : options) {
-        if (!parser.isSet(option))
+    for (const SetupKey key : kSetupKeys) {
+        if (!parser.isSet(keyName(key)))
             continue;
         if (key == SetupKey::ShowAll) {
             commandLine.changes.showAll = true;
             continue;
         }
-        const QString text = parser.value(option);
+        const QString text = parser.value(keyName(key));
         if (const auto problem = parseValue(key, text, commandLine.changes))
             return badInput(optionName(keyName(key)) + u": "_s + *problem);
         commandLine.givenTexts[key] = text;
@@ -148,18 +210,16 @@ std::optional<Failure> readSetupOptions(const QCommandLineParser& parser,
 }
 
 std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
-                                         const QCommandLineOption& exportOption,
-                                         const QCommandLineOption& signalOption,
                                          CommandLine& commandLine) {
-    for (const QString& path : parser.values(exportOption)) {
+    for (const QString& path : parser.values(u"export"_s)) {
         const std::optional<ExportKind> kind = exportKind(path);
         if (!kind)
             return badInput(u"--export: "_s + quoted(path) + u" does not end in "_s +
                             exportExtensions());
         commandLine.exports.push_back({path, *kind});
     }
-    if (parser.isSet(signalOption)) {
-        const QString path = parser.value(signalOption);
+    if (parser.isSet(u"export-signal"_s)) {
+        const QString path = parser.value(u"export-signal"_s);
         if (exportKind(path) != ExportKind::Csv)
             return badInput(u"--export-signal: "_s + quoted(path) + u" does not end in .csv"_s);
         commandLine.signalExport = path;
@@ -196,27 +256,47 @@ std::optional<QString> unwritable(const QString& path) {
     return std::nullopt;
 }
 
+// "-h, --help", "--unit MICROSECONDS"
+QString optionSynopsis(const QCommandLineOption& option) {
+    QStringList names;
+    for (const QString& name : option.names())
+        names.append(optionName(name));
+    const QString value = option.valueName();
+    return names.join(u", "_s) + (value.isEmpty() ? QString() : u' ' + value);
+}
+
+// `text` after `start`, in lines of at most kHelpWidth characters broken at blanks (a no-break
+// space holds an expression together); lines after the first are indented as deep as `start`.
+QString wrapped(const QString& start, const QString& text) {
+    constexpr qsizetype kHelpWidth = 80;
+    QString result;
+    QString line = start;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const bool hasWords = line.size() > start.size();
+        if (hasWords && line.size() + 1 + word.size() > kHelpWidth) {
+            result += line + u'\n';
+            line = QString(start.size(), u' ');
+        } else if (hasWords) {
+            line += u' ';
+        }
+        line += word;
+    }
+    result += line + u'\n';
+    return result.replace(QChar(0x00A0), u' ');
+}
+
 } // namespace
 
 std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine) {
     QCommandLineParser parser;
-    const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s});
-    const QCommandLineOption versionOption(QStringList{u"v"_s, u"version"_s});
-    const QCommandLineOption exportOption(u"export"_s, {}, u"FILE"_s);
-    const QCommandLineOption signalOption(u"export-signal"_s, {}, u"FILE.csv"_s);
-    const std::vector<SetupOption> options = setupOptions();
-    parser.addOptions({helpOption, versionOption, exportOption, signalOption,
-                       QCommandLineOption(u"scale"_s, {}, u"K"_s),
-                       QCommandLineOption(u"seconds"_s, {}, u"S"_s),
-                       QCommandLineOption(u"frame-ms"_s, {}, u"MS"_s)});
-    for (const auto& [key, option] : options)
-        parser.addOption(option);
+    for (const OptionGroup& group : optionGroups())
+        parser.addOptions(group.options);
 
     if (!parser.parse(arguments))
         return badInput(parseError(parser, arguments));
     CommandLine result;
-    result.help = parser.isSet(helpOption);
-    result.version = parser.isSet(versionOption);
+    result.help = parser.isSet(u"help"_s);
+    result.version = parser.isSet(u"version"_s);
     if (result.help || result.version) {
         commandLine = std::move(result);
         return std::nullopt;
@@ -224,75 +304,46 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
 
     // Every option but --export once: a second value would silently win over the first.
     for (const QString& name : parser.optionNames())
-        if (name != exportOption.names().first() && parser.optionNames().count(name) > 1)
+        if (name != u"export"_s && parser.optionNames().count(name) > 1)
             return badInput(optionName(name) + u": given more than once"_s);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
         return badInput(positional.at(1) + u": only one set-up file can be given"_s);
     if (!positional.isEmpty())
         result.setupFile = positional.first();
-    if (auto failure = readSetupOptions(parser, options, result))
+    if (auto failure = readSetupOptions(parser, result))
         return failure;
-    if (auto failure = readExportOptions(parser, exportOption, signalOption, result))
+    if (auto failure = readExportOptions(parser, result))
         return failure;
     commandLine = std::move(result);
     return std::nullopt;
 }
 
 QString helpText() {
-    return QStringLiteral(
-               "Usage: tovenal [SETUP-FILE] [OPTION]...\n"
-               "Shows the line spectrum of a periodic train of rectangular pulses. With --export "
-               "or\n"
-               "--export-signal it writes the files instead and opens no window.\n"
-               "\n"
-               "The set-up file (*.%4), then these options, in this order, set the window's\n"
-               "inputs as if typed; values outside what the fields accept are errors:\n"
-               "  --packet A,B,C,D,E,F,G,H   the eight segment lengths (pulse, gap, pulse, ...) "
-               "in\n"
-               "                             unit times, 0…%1; the first and the last at least 1\n"
-               "  --unit MICROSECONDS        the unit time, 1…%2\n"
-               "  --harmonics N              the number of harmonics, 1…%3; sets the range to 1…N\n"
-               "  --range FROM,TO            the harmonics that rebuild the waveform,\n"
-               "                             0 ≤ FROM ≤ TO ≤ N\n"
-               "  --show-all                 list the harmonics of negligible amplitude too\n"
-               "  --envelope fill|curve|off  the envelope filled, as a curve, or none\n"
-               "\n"
-               "Exports:\n"
-               "  --export FILE              write FILE, of the kind its extension names: .png "
-               ".svg\n"
-               "                             .pdf (the picture), .csv (the harmonics), .%4 (the\n"
-               "                             set-up), .gif (the harmonics added one by one) or\n"
-               "                             .wav (the rebuilt signal as sound);\n"
-               "                             may be given several times\n"
-               "  --export-signal FILE.csv   write the rebuilt period of the signal\n"
-               "  --scale K                  pixels per window pixel of the PNG and GIF exports,\n"
-               "                             1…%5 (default 1); an error without such an export\n"
-               "  --seconds S                the length of the WAV exports, %8…%9 seconds\n"
-               "                             (default %10); an error without a .wav export\n"
-               "  --frame-ms MS              milliseconds between the GIF's frames, %11…%12\n"
-               "                             (default %13; the last is held %14 s); an error\n"
-               "                             without a .gif export\n"
-               "\n"
-               "  -h, --help                 show this help\n"
-               "  -v, --version              show the version\n"
-               "\n"
-               "Exit status: 0 done, %6 a file could not be written, %7 a bad command line or\n"
-               "set-up file. See tovenal(1).\n")
-        .arg(spectrum::kMaxMultiplier)
-        .arg(spectrum::kMaxUnitTime)
-        .arg(spectrum::kMaxHarmonics)
-        .arg(kSetupExtension)
-        .arg(kMaxPictureScale)
-        .arg(kExitWriteFailure)
-        .arg(kExitBadInput)
-        .arg(kShortestSoundSeconds)
-        .arg(kLongestSoundSeconds)
-        .arg(kDefaultSoundSeconds)
-        .arg(kShortestFrameMs)
-        .arg(kLongestFrameMs)
-        .arg(kDefaultFrameMs)
-        .arg(spectrum::kBuildUpHoldMilliseconds / 1000);
+    QString text =
+        u"Usage: tovenal [SETUP-FILE] [OPTION]...\n"_s +
+        wrapped({}, u"Shows the line spectrum of a periodic train of rectangular pulses. "
+                    "With --export or --export-signal it writes the files instead and "
+                    "opens no window."_s);
+    const std::vector<OptionGroup> groups = optionGroups();
+    qsizetype column = 0;
+    for (const OptionGroup& group : groups)
+        for (const QCommandLineOption& option : group.options)
+            column = std::max(column, optionSynopsis(option).size() + 4);
+    for (const OptionGroup& group : groups) {
+        text += u'\n';
+        if (!group.heading.isEmpty())
+            text += wrapped({}, group.heading);
+        for (const QCommandLineOption& option : group.options)
+            text += wrapped(u"  "_s + optionSynopsis(option).leftJustified(column - 2),
+                            option.description());
+    }
+    return text + u'\n' +
+           wrapped({},
+                   QStringLiteral("Exit status: 0 done, %1 a file could not be written, %2 a bad "
+                                  "command line or set-up file. See tovenal(1).")
+                       .arg(kExitWriteFailure)
+                       .arg(kExitBadInput));
 }
 
 QString versionText() {

@@ -8,6 +8,7 @@
 // resolve the set-up, then check the export targets, and only then write.
 #pragma once
 
+#include "BuildUp.h"
 #include "Setup.h"
 
 #include <QByteArray>
@@ -27,16 +28,17 @@ struct ExportTarget {
 };
 
 // The options that tune one kind of export, with their limits and defaults.
-// --scale: pixels per pixel of the window in a PNG or GIF export.
+// --scale: pixels per pixel of the window in a PNG or GIF export; by default the window's size.
+inline constexpr int kMinPictureScale = 1;
 inline constexpr int kMaxPictureScale = 8;
 // --seconds: the length of a sound export.
 inline constexpr double kShortestSoundSeconds = 0.1;
 inline constexpr double kLongestSoundSeconds = 60;
 inline constexpr double kDefaultSoundSeconds = 3;
-// --frame-ms: the time between two frames of a GIF export.
+// --frame-ms: the time between two frames of a GIF export; by default the pace of the window's
+// animation.
 inline constexpr int kShortestFrameMs = 20;
 inline constexpr int kLongestFrameMs = 10'000;
-inline constexpr int kDefaultFrameMs = 400;
 
 inline constexpr int kExitWriteFailure = 1; // a file could not be written
 inline constexpr int kExitBadInput = 2;     // a bad command line or set-up file
@@ -55,9 +57,9 @@ struct CommandLine {
     std::map<SetupKey, QString> givenTexts; // the values of the options as typed, for messages
     std::vector<ExportTarget> exports;
     std::optional<QString> signalExport; // a .csv file
-    int scale = 1;                       // pixels per pixel of the window, for PNG and GIF exports
-    double seconds = kDefaultSoundSeconds; // the length of sound exports
-    int frameMs = kDefaultFrameMs;         // between the frames of GIF exports
+    int scale = kMinPictureScale;        // pixels per pixel of the window, for PNG and GIF exports
+    double seconds = kDefaultSoundSeconds;            // the length of sound exports
+    int frameMs = spectrum::kBuildUpStepMilliseconds; // between the frames of GIF exports
     bool help = false;
     bool version = false;
 
@@ -71,6 +73,7 @@ struct CommandLine {
 // is not looked at. No QCoreApplication is needed.
 std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine);
 
+// What --help prints: the options with their values and what they do, and the exit codes.
 QString helpText();
 QString versionText();
 

@@ -26,7 +26,8 @@ QByteArray withLine(int number, const QByteArray& line) {
 
 // What the program makes of a command line before it writes or shows anything, as the reviewed
 // transcript tests/reference/command-lines.txt has it ("%d" stands for a scratch folder, "%s" for
-// a blank inside an argument): the values of the set-up, or the exit code and the message.
+// a blank inside an argument): the values of the set-up, the exit code and the message, or the
+// help, each of its lines after "|".
 TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
     const QTemporaryDir dir;
     const auto write = [&dir](const char* name, const QByteArray& bytes) {
@@ -46,6 +47,8 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
         CommandLine commandLine;
         ::Setup setup;
         auto failure = parseCommandLine(argv, commandLine);
+        if (!failure && commandLine.help)
+            return QString(u'|' + helpText().chopped(1).replace(u"\n"_s, u"\n|"_s));
         failure = failure ? failure : resolveSetup(commandLine, setup);
         failure = failure ? failure : checkExportTargets(commandLine);
         if (failure)
@@ -55,20 +58,18 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
             values << valueText(setup, key);
         return values.join(u' ');
     };
-    QString arguments;
-    int outcomes = 0;
+    std::vector<std::pair<QString, QStringList>> cases; // the arguments and the outcome's lines
     for (const QString& line :
          QString::fromUtf8(referenceBytes(u"command-lines.txt"_s)).split(u'\n')) {
-        if (line.startsWith(u'$')) {
-            arguments = line.mid(1);
-        } else if (!line.isEmpty() && !line.startsWith(u'#')) {
-            const QString outcome = QString(line).replace(u"%d"_s, dir.path());
-            EXPECT_EQ(run(arguments).toStdString(), outcome.toStdString())
-                << arguments.toStdString();
-            ++outcomes;
-        }
+        if (line.startsWith(u'$'))
+            cases.push_back({line.mid(1), {}});
+        else if (!line.isEmpty() && !line.startsWith(u'#'))
+            cases.back().second.append(QString(line).replace(u"%d"_s, dir.path()));
     }
-    EXPECT_GE(outcomes, 40);
+    for (const auto& [arguments, outcome] : cases)
+        EXPECT_EQ(run(arguments).toStdString(), outcome.join(u'\n').toStdString())
+            << arguments.toStdString();
+    EXPECT_GE(cases.size(), 40u);
 }
 
 TEST(SetupFile, BadFilesAreRefusedWithTheirLineAndChangeNothing) {
