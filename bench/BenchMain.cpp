@@ -77,5 +77,10 @@ int main(int argc, char** argv) {
     std::printf("gif/pass ratio: %.2f\n",
                 at("BM_ExportGif/iterations:3") / at("BM_BuildUpPasses/iterations:3"));
     std::printf("gif bytes N=200: %.0f\n", reporter.counters["BM_ExportGif/iterations:3:bytes"]);
+    std::printf("compute pass N=200 ms: %.3f\n", at("BM_ComputePass200") / 1000);
+    std::printf("measures/pass ratio: %.3f\n",
+                at("BM_MeasuresWindowPacket") / at("BM_ComputePass200"));
+    std::printf("measures worst ms: %.3f\n", at("BM_MeasuresNarrowestPulse") / 1000);
+    std::printf("measures worst k99: %.0f\n", reporter.counters["BM_MeasuresNarrowestPulse:k99"]);
     return 0;
 }
