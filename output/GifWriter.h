@@ -10,14 +10,11 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QRect>
 #include <QSize>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class GifWriter {
 public:
@@ -47,24 +44,3 @@ private:
     // Opened by the first frame, whose colours make the global table.
     std::unique_ptr<Encoder> m_encoder;
 };
-
-// One frame of a GIF as a viewer shows it.
-struct GifFrame {
-    QImage canvas; // Format_RGB32: the whole screen once this frame is drawn over what was left
-    QRect rect;    // where the frame's own pixels lie, as its image descriptor says
-    int delayMs = 0;
-};
-
-struct DecodedGif {
-    QSize size;
-    std::optional<int> loopCount; // from the NETSCAPE2.0 block; 0 is forever, none is play once
-    std::vector<GifFrame> frames; // left empty by the form of decodeGif that hands frames over
-};
-
-// Reads a GIF back with giflib and composites its frames (rectangle, transparency, disposal).
-// Nothing if giflib cannot read it. Every canvas is kept: about 2.4 MB each at 988×606.
-std::optional<DecodedGif> decodeGif(const QByteArray& bytes);
-// The same, handing each composited frame to onFrame instead of keeping it, so that a long
-// animation needs a single canvas.
-std::optional<DecodedGif> decodeGif(const QByteArray& bytes,
-                                    const std::function<void(const GifFrame&)>& onFrame);
