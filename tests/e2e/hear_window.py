@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The real program heard: a private PulseAudio server with a null sink, the window under the X
 server that xvfb-run gives, "Слушать сигнал" by its shortcut, the sink's monitor recorded with parec
-and analysed by DFT. Then a keystroke, and the sound follows; then the item off, and silence.
+and analysed by DFT, the program's stream on the server. Then a keystroke, and the sound follows;
+then the item off: silence, and the stream closed.
 
     hear_window.py TOVENAL        exit 77 (skipped) where pulseaudio, parec or xdotool is missing
 """
@@ -58,6 +59,12 @@ def expect_square_wave(samples, f1, heard, label):
     print(f"{label}: pitch {f1} Hz, odd harmonics 1…{heard} at 2/(pi k) V")
 
 
+def streams(env):
+    """The playback streams the server holds."""
+    return subprocess.run(["pactl", "list", "short", "sink-inputs"], env=env, check=True,
+                          capture_output=True, text=True).stdout.splitlines()
+
+
 def main():
     if not all(map(shutil.which, ("pulseaudio", "parec", "pactl", "xdotool"))):
         print("pulseaudio, parec, pactl or xdotool is missing: skipped")
@@ -95,16 +102,20 @@ def main():
         xdo("mousemove", "--window", wid, "170", "578", "click", "1", "key", "ctrl+a",
             "type", "--delay", "30", "250", wait=0.15)
         expect_square_wave(record(env), 2000, 9, "unit 250")
-        # Unchecked: a short fade, then silence.
+        if len(playing := streams(env)) != 1:
+            sys.exit(f"FAIL: unit 250: {len(playing)} streams on the server, not the program's one")
+        # Unchecked: a short fade, then silence, and the device let go.
         xdo("key", "ctrl+l", wait=0.2)
         if max(map(abs, quiet := record(env)), default=0) > 1:
             sys.exit(f"FAIL: unchecked: still sounding, up to {max(map(abs, quiet))}")
+        if playing := streams(env):
+            sys.exit(f"FAIL: unchecked: the stream is still open: {playing}")
         # Выход while playing ends the program at once, with exit code 0.
         xdo("key", "ctrl+l", wait=0.2)
         xdo("mousemove", "--window", wid, "900", "560", "click", "1", wait=0)
         if (code := window.wait(timeout=5)) != 0:
             sys.exit(f"FAIL: Выход while playing: exit code {code}")
-        print("Ctrl+L again: silence; Выход while playing: exit code 0")
+        print("Ctrl+L again: silence, the stream closed; Выход while playing: exit code 0")
         return 0
     finally:
         if window is not None and window.poll() is None:
