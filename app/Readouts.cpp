@@ -117,6 +117,36 @@ std::optional<int> sampleNear(const PassResult& pass, QPoint at) {
     return j;
 }
 
+// The bandwidth's line, when it is drawn: " Линия ширины спектра 90 % у гармоники 2."
+QString bandwidthText(const PassResult& pass, const QLocale& locale) {
+    const int share = pass.overlays.bandwidthShare;
+    const auto at = std::ranges::find(kBandwidthShares, share);
+    if (!pass.measures || at == kBandwidthShares.end())
+        return {};
+    const int k =
+        pass.measures->bandwidths[static_cast<std::size_t>(at - kBandwidthShares.begin())].k;
+    if (k > pass.N)
+        return QStringLiteral(" Ширина спектра %1 %: K = %2, больше показанных.")
+            .arg(locale.toString(share), locale.toString(k));
+    return QStringLiteral(" Линия ширины спектра %1 % у гармоники %2.")
+        .arg(locale.toString(share), locale.toString(k));
+}
+
+// The ideal signal under the rebuilt one, when it is drawn.
+QString idealText(const PassResult& pass, const QLocale& locale) {
+    if (!pass.overlays.idealSignal)
+        return {};
+    if (pass.rangeFrom == 0)
+        return QStringLiteral(" Под ним идеальный сигнал: 1 В над импульсами, 0 В над паузами.");
+    const spectrum::PacketInput& packet = pass.packet;
+    const double mean = (packet.multipliers[0] + packet.multipliers[2] + packet.multipliers[4] +
+                         packet.multipliers[6]) *
+                        packet.unitTime / packet.period;
+    return QStringLiteral(" Под ним идеальный сигнал без постоянной составляющей: %1 В над "
+                          "импульсами, %2 В над паузами.")
+        .arg(number(1 - mean, locale), number(-mean, locale));
+}
+
 } // namespace
 
 QString amplitudeSummary(const PassResult& pass, bool filledEnvelope, const QLocale& locale) {
@@ -144,9 +174,11 @@ QString amplitudeSummary(const PassResult& pass, bool filledEnvelope, const QLoc
         text += QStringLiteral("Пренебрежимо малы гармоники %1. ")
                     .arg(harmonicList(negligible, locale));
     if (pass.envelope.empty())
-        return text + QStringLiteral("Огибающая не показана.");
-    return text + (filledEnvelope ? QStringLiteral("Огибающая показана залитой.")
-                                  : QStringLiteral("Огибающая показана линией."));
+        text += QStringLiteral("Огибающая не показана.");
+    else
+        text += filledEnvelope ? QStringLiteral("Огибающая показана залитой.")
+                               : QStringLiteral("Огибающая показана линией.");
+    return text + bandwidthText(pass, locale);
 }
 
 QString phaseSummary(const PassResult& pass, const QLocale& locale) {
@@ -172,7 +204,8 @@ QString signalSummary(const PassResult& pass, const QLocale& locale) {
                .arg(locale.toString(pass.rangeFrom), locale.toString(pass.rangeTo),
                     number(microseconds(pass.timing.T), locale)) +
            QStringLiteral("Наибольшее значение %1 В, наименьшее %2 В.")
-               .arg(number(*highest, locale), number(*lowest, locale));
+               .arg(number(*highest, locale), number(*lowest, locale)) +
+           idealText(pass, locale);
 }
 
 QString harmonicReadout(const PassResult& pass, int k, const QLocale& locale) {

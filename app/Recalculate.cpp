@@ -2,7 +2,9 @@
 // them all afresh, computes the pass as a value and shows it (f1, the picture, both lists), then
 // publishes it to the window's features. The period label, which the pass reads, is written first
 // by the input handlers. (The handlers read their own fields to correct them, the keys to step
-// them, and a set-up is read from the fields to be saved; none of them computes a pass.)
+// them, and a set-up is read from the fields to be saved; none of them computes a pass.) What the
+// features ask of a pass besides (the measures, the drawings switched on) comes from the
+// publisher.
 
 #include "FieldValues.h"
 #include "ImageCanvas.h"
@@ -14,7 +16,7 @@
 
 namespace {
 
-spectrum::PassInput readInputs(const TForm1& form) {
+spectrum::PassInput readInputs(const TForm1& form, const PassPublisher& passes) {
     spectrum::PassInput input;
     input.packet.period = StrToFloat(form.l_period->GetText());
     input.packet.unitTime = StrToFloat(form.Edit9->GetText());
@@ -28,6 +30,8 @@ spectrum::PassInput readInputs(const TForm1& form) {
     input.envelope = form.CheckBox3->GetChecked();
     input.showAll = form.CheckBox1->GetChecked();
     input.filledEnvelope = form.CheckBox2->GetChecked();
+    input.overlays = passes.overlays();
+    input.measures = passes.measuresWanted();
     return input;
 }
 
@@ -44,7 +48,7 @@ void TForm1::UpdatePeriod() {
 }
 
 void TForm1::Recalculate() {
-    spectrum::PassResult pass = spectrum::computePass(readInputs(*this));
+    spectrum::PassResult pass = spectrum::computePass(readInputs(*this, *m_passes));
     // A packet that cannot be computed shows no f1, the empty panels and empty lists until the
     // next usable input.
     f1->SetText(pass.computed ? FloatToStr(pass.f1) : QString());

@@ -5,6 +5,7 @@
 #include "FileActions.h"
 #include "Limits.h"
 #include "Listening.h"
+#include "MeasuresWindow.h"
 #include "PassPublisher.h"
 #include "PixelMath.h"
 #include "PlotReadouts.h"
@@ -43,8 +44,11 @@ TForm1::TForm1(TObject* owner)
     m_fileActions = new FileActions(*this, *m_passes, inputFields());
     m_listening = new Listening(*this, *m_passes);
     m_buildUp = new BuildUpAnimation(*this, inputFields());
+    m_measures = new MeasuresWindow(*this, *m_passes);
     buildContextMenu();
     m_keys = new FieldKeys(*this, inputFields(), *m_contextMenu);
+    QObject::connect(m_passes, &PassPublisher::requestsChanged, widget(),
+                     [this] { Recalculate(); });
     Loaded();
     UpdatePeriod();
 }
@@ -59,6 +63,8 @@ void TForm1::buildContextMenu() {
     m_contextMenu->addSeparator();
     m_listening->addItem(*m_contextMenu);
     m_buildUp->addItem(*m_contextMenu);
+    m_contextMenu->addSeparator();
+    m_measures->addItems(*m_contextMenu);
     m_contextMenu->addSeparator();
     m_fileActions->addTableItems(*m_contextMenu);
     m_contextMenu->addSeparator();

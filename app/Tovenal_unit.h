@@ -12,10 +12,11 @@ class Listening;
 class BuildUpAnimation;
 class PlotReadouts;
 class FieldKeys;
+class MeasuresWindow;
 
 // The main window: every control at its design position and default, wired to its handler. Each
 // pass is published; the window's features (the file actions, listening, the build-up, the
-// readouts of the plots, the keys) follow it from classes of their own.
+// readouts of the plots, the keys, the measures) follow it from classes of their own.
 class TForm1 : public TForm {
 public:
     explicit TForm1(TObject* owner);
@@ -113,6 +114,7 @@ private:
     BuildUpAnimation* m_buildUp;
     PlotReadouts* m_readouts;
     FieldKeys* m_keys;
+    MeasuresWindow* m_measures;
 };
 
 extern TForm1* Form1;

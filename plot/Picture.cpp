@@ -1,6 +1,7 @@
 #include "Picture.h"
 
 #include "Drawing.h"
+#include "Overlays.h"
 #include "PixelMath.h"
 #include "SpectrumLines.h"
 #include "Waveform.h"
@@ -12,6 +13,8 @@ void DrawPass(TCanvas& canvas, const spectrum::PassResult& pass, bool filledEnve
     }
     DrawAxes(canvas, pass.N, pass.fmax);
     DrawEnvelope(canvas, pass.envelope, filledEnvelope);
+    // Under the stems, so that harmonic K's own stem stays on top.
+    DrawBandwidthLine(canvas, pass);
     for (int k = 0; k <= pass.N; ++k) {
         const spectrum::HarmonicLine& line = pass.harmonics[static_cast<std::size_t>(k)];
         const double f = spectrum::harmonicFrequency(k, pass.timing.T);
@@ -21,5 +24,6 @@ void DrawPass(TCanvas& canvas, const spectrum::PassResult& pass, bool filledEnve
             DrawPhaseLine(canvas, *p, f, pass.fmax);
     }
     DrawSegmentMarkers(canvas, pass.timing.T, pass.boundaries);
+    DrawIdealSignal(canvas, pass);
     DrawWaveform(canvas, pass.waveform);
 }

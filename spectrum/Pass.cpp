@@ -1,9 +1,11 @@
 #include "Pass.h"
 
+#include "Limits.h"
 #include "ListingText.h"
 #include "VectorState.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace spectrum {
 namespace {
@@ -41,6 +43,8 @@ std::vector<ListedHarmonic> listedHarmonics(const std::vector<HarmonicLine>& lin
 PassResult computePass(const PassInput& input) {
     PassResult result;
     result.filledEnvelope = input.filledEnvelope;
+    result.overlays = input.overlays;
+    result.packet = input.packet;
     result.period = input.packet.period;
     result.timing = computeTiming(input.packet);
     if (!isUsablePeriod(input.packet.period) || !isUsableCount(input.harmonics))
@@ -65,7 +69,39 @@ PassResult computePass(const PassInput& input) {
     result.waveform =
         synthesisedWaveform(result.rangeFrom, result.rangeTo, result.table, result.harmonics);
     result.listed = listedHarmonics(result.harmonics, input.showAll);
+    if (input.measures || input.overlays.bandwidthShare != 0)
+        if (const auto measured =
+                measuresInputOf(input.packet, result.N, result.rangeFrom, result.rangeTo))
+            result.measures = computeMeasures(*measured);
     return result;
+}
+
+std::optional<MeasuresInput> measuresInputOf(const PacketInput& packet, int harmonics,
+                                             int rangeFrom, int rangeTo) {
+    const auto whole = [](long double value) {
+        return std::isfinite(value) && value >= 0 && value <= kMaxMultiplier &&
+               value == std::trunc(value);
+    };
+    MeasuresInput input;
+    long double inner = 0;
+    for (std::size_t n = 0; n < packet.multipliers.size(); ++n) {
+        if (!whole(packet.multipliers[n]))
+            return std::nullopt;
+        input.packet[n] = static_cast<int>(packet.multipliers[n]);
+        inner += packet.multipliers[n];
+    }
+    // The last gap enters the pass only through the period.
+    if (!whole(packet.unitTime) || packet.unitTime < 1 || packet.unitTime > kMaxUnitTime)
+        return std::nullopt;
+    const long double lastGap = packet.period / static_cast<long double>(packet.unitTime) - inner;
+    if (!whole(lastGap))
+        return std::nullopt;
+    input.packet.back() = static_cast<int>(lastGap);
+    input.unitTime = static_cast<int>(packet.unitTime);
+    input.harmonics = harmonics;
+    input.rangeFrom = rangeFrom;
+    input.rangeTo = rangeTo;
+    return input;
 }
 
 } // namespace spectrum

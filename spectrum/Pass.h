@@ -4,12 +4,21 @@
 // Plain C++, no window: the window, an export or a test can compute a pass alike.
 
 #include "Coefficients.h"
+#include "Measures.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
 namespace spectrum {
+
+// What the picture adds when asked, over what it always draws; off, the picture is the window's
+// design alone.
+struct PictureOverlays {
+    bool idealSignal = false; // the packet itself under the rebuilt period
+    int bandwidthShare = 0;   // the practical bandwidth at this per cent of the power; 0: none
+    bool operator==(const PictureOverlays&) const = default;
+};
 
 // What the pass reads from the window's inputs.
 struct PassInput {
@@ -20,6 +29,8 @@ struct PassInput {
     bool envelope = false; // "Огибающая": the envelope is computed and drawn
     bool showAll = false;  // "Показывать все": the negligible harmonics are listed too
     bool filledEnvelope = false; // "залить": the envelope's area is filled where it is drawn
+    PictureOverlays overlays{};
+    bool measures = false; // the packet's measures too, for whoever shows them
 };
 
 // One line of each list: harmonic k with its listed millivolts and degrees; a negligible harmonic
@@ -37,6 +48,8 @@ struct ListedHarmonic {
 struct PassResult {
     bool computed = false;
     bool filledEnvelope = false; // as asked, so that whoever draws the pass draws it alike
+    PictureOverlays overlays;    // likewise
+    PacketInput packet;          // as read
     double period = 0.0;         // microseconds, as the period label shows it
     PacketTiming timing;         // T, tau, t1 ... t7, c1 ... c4
     double f1 = 0.0;             // kilohertz
@@ -51,7 +64,15 @@ struct PassResult {
     int rangeTo = 0;                         // ... and last (none when below the first)
     std::array<double, kWaveformSamples> waveform{}; // the rebuilt period, volts
     std::vector<ListedHarmonic> listed;              // the lists' lines, ascending k
+    // The packet's measures, when asked for or needed by the bandwidth's line, and the packet
+    // is one the fields can hold (whole, non-negative multipliers).
+    std::optional<Measures> measures;
 };
+
+// The measures' view of a pass's packet, count and range: none for multipliers that are not
+// whole numbers from 0 up.
+std::optional<MeasuresInput> measuresInputOf(const PacketInput& packet, int harmonics,
+                                             int rangeFrom, int rangeTo);
 
 PassResult computePass(const PassInput& input);
 

@@ -4,10 +4,13 @@
 #include "PeriodText.h"
 #include "Tovenal_unit.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -128,6 +131,14 @@ TEdit* field(int number) {
     return fields[number - 1];
 }
 
+// The item of the context menu with these shortcut keys ("Ctrl+I").
+QAction* menuItem(const QString& keys) {
+    for (QAction* action : Form1->contextMenu().actions())
+        if (action->shortcut().toString() == keys)
+            return action;
+    throw std::invalid_argument("no menu item with the keys " + keys.toStdString());
+}
+
 void perform(const QString& step) {
     static const QRegularExpression pattern(QStringLiteral("^([A-Za-z]*)(\\d*)(.?)(.*)$"),
                                             QRegularExpression::DotMatchesEverythingOption);
@@ -144,6 +155,8 @@ void perform(const QString& step) {
     else if (kind == u"CheckBox")
         setOrClick(std::array{Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3}.at(number - 1),
                    op, part.captured(4));
+    else if (kind == u"Menu")
+        menuItem(part.captured(4))->trigger();
     else if (kind == u"RadioButton")
         setOrClick(std::array{Form1->RadioButton1, Form1->RadioButton2}.at(number - 1), op,
                    part.captured(4));

@@ -19,6 +19,7 @@ TEdit* field(int number);
 //   "EditN<"      backspace                    "EditN@k"     puts the cursor at k
 //   "CheckBoxN", "RadioButtonN"  a click       "click", "activate"  the free client area, the
 //   window "EditN!text", "CheckBoxN=1", "RadioButtonN=0"  what the program itself writes
+//   "Menu:keys"   chooses the context menu's item with these shortcut keys ("Menu:Ctrl+I")
 void perform(const QString& step);
 // Steps separated by blanks.
 void play(const QString& steps);

@@ -35,12 +35,15 @@ const Scenario kScenarios[] = {
     // Typed as the end-to-end test types it into the real program.
     {"ones-5-no-envelope",
      "activate Edit10:5 Edit2:1 Edit3:1 Edit4:1 Edit5:1 Edit6:1 Edit7:1 Edit8:1 CheckBox3"},
+    // Both drawings a person switches on: the ideal signal and the bandwidth's line.
+    {"overlays", "activate Edit8=1 Edit13=1 Edit14=1 Menu:Ctrl+I Menu:Ctrl+B"},
 };
 
 const QHash<QString, QRgb> kColours = {
     {u"black"_s, 0x000000}, {u"white"_s, 0xffffff},    {u"background"_s, 0xf0f0f0},
     {u"grid"_s, 0xc8c8c8},  {u"envelope"_s, 0xc8fafa}, {u"stem"_s, 0x0332c8},
-    {u"phase"_s, 0x963296}, {u"cap"_s, 0xfa3264},      {u"marker"_s, 0xc8fa64}};
+    {u"phase"_s, 0x963296}, {u"cap"_s, 0xfa3264},      {u"marker"_s, 0xc8fa64},
+    {u"ideal"_s, 0xff8000}, {u"bandwidth"_s, 0x009600}};
 
 const bool kUpdating = qEnvironmentVariableIntValue("TOVENAL_UPDATE_REFERENCES") == 1;
 
