@@ -5,8 +5,9 @@
 #include "GifWriter.h"
 #include "PixelMath.h"
 
-std::optional<QByteArray> buildUpGif(const Setup& setup, int scale, int frameMs, QString* error) {
-    const spectrum::PassInput input = passInputOf(setup);
+std::optional<QByteArray> buildUpGif(const Setup& setup, int scale, int frameMs, QString* error,
+                                     const spectrum::PictureOverlays& overlays) {
+    const spectrum::PassInput input = passInputOf(setup, overlays);
     const spectrum::BuildUpSteps steps = spectrum::buildUpSteps(input.rangeFrom, input.rangeTo);
     GifWriter gif(QSize(plot::kPictureWidth, plot::kPictureHeight) * scale);
     for (int k = steps.first; k <= steps.last; ++k) {

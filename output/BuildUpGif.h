@@ -4,6 +4,7 @@
 // the set-up with the range's upper end at k exports, for k from the range's lower end to its
 // upper end.
 
+#include "Pass.h"
 #include "Setup.h"
 
 #include <QByteArray>
@@ -11,5 +12,6 @@
 
 #include <optional>
 
-// The file, or nothing with the reason in `error`.
-std::optional<QByteArray> buildUpGif(const Setup& setup, int scale, int frameMs, QString* error);
+// The file, or nothing with the reason in `error`. Every frame adds the same overlays.
+std::optional<QByteArray> buildUpGif(const Setup& setup, int scale, int frameMs, QString* error,
+                                     const spectrum::PictureOverlays& overlays = {});

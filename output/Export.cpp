@@ -40,7 +40,7 @@ std::pair<QByteArray, QByteArray> listedTexts(const spectrum::ListedHarmonic& li
 
 } // namespace
 
-spectrum::PassInput passInputOf(const Setup& setup) {
+spectrum::PassInput passInputOf(const Setup& setup, const spectrum::PictureOverlays& overlays) {
     spectrum::PassInput input;
     const int multiples = std::accumulate(setup.packet.begin(), setup.packet.end(), 0);
     input.packet.period = static_cast<double>(multiples) * setup.unitTime;
@@ -52,6 +52,7 @@ spectrum::PassInput passInputOf(const Setup& setup) {
     input.rangeTo = setup.rangeTo;
     input.envelope = setup.envelope != EnvelopeMode::Off;
     input.showAll = setup.showAll;
+    input.overlays = overlays;
     return input;
 }
 

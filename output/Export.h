@@ -11,8 +11,8 @@
 
 class QPainter;
 
-// What the window computes once the set-up has been typed in.
-spectrum::PassInput passInputOf(const Setup& setup);
+// What the window computes once the set-up has been typed in, with what the picture adds.
+spectrum::PassInput passInputOf(const Setup& setup, const spectrum::PictureOverlays& overlays = {});
 bool filledEnvelope(const Setup& setup);
 
 // The picture of a pass, pixel for pixel the window's.

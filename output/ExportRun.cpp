@@ -26,7 +26,8 @@ std::optional<QByteArray> exportBytes(const ExportTarget& target, const CommandL
     case ExportKind::Setup:
         return setupFileText(setup);
     case ExportKind::Gif:
-        return buildUpGif(setup, commandLine.scale, commandLine.frameMs, error);
+        return buildUpGif(setup, commandLine.scale, commandLine.frameMs, error,
+                          commandLine.overlays);
     case ExportKind::Wav:
         return wavOf(spectrum::soundSamples(spectrum::planSound(pass), commandLine.seconds));
     }
@@ -38,7 +39,8 @@ std::optional<QByteArray> exportBytes(const ExportTarget& target, const CommandL
 std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup& setup) {
     if (auto failure = checkExportTargets(commandLine))
         return failure;
-    const spectrum::PassResult pass = spectrum::computePass(passInputOf(setup));
+    const spectrum::PassResult pass =
+        spectrum::computePass(passInputOf(setup, commandLine.overlays));
     for (const ExportTarget& target : commandLine.exports) {
         QString error;
         const std::optional<QByteArray> bytes =

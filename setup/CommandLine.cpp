@@ -2,6 +2,7 @@
 
 #include "BuildUp.h"
 #include "Limits.h"
+#include "Measures.h"
 #include "SetupFile.h"
 
 #include <QCommandLineParser>
@@ -89,13 +90,26 @@ std::optional<ExportKind> exportKind(const QString& path) {
     return std::nullopt;
 }
 
+// "a, b or c"
+QString alternatives(QStringList names) {
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : names.join(u", "_s) + u" or "_s + last;
+}
+
 // ".png, .svg, .pdf, .csv or .tovenal"
 QString exportExtensions() {
     QStringList names;
     for (const auto& [extension, kind] : kExportKinds)
         names.append(u'.' + extension.toString());
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return alternatives(names);
+}
+
+// The shares --bandwidth takes: "90", "95", "99".
+QStringList bandwidthShares() {
+    QStringList shares;
+    for (const int share : spectrum::kBandwidthShares)
+        shares.append(QString::number(share));
+    return shares;
 }
 
 // The parser's own refusals, in the shape of the other messages.
@@ -152,7 +166,14 @@ std::vector<OptionGroup> optionGroups() {
                              u"list the harmonics of negligible amplitude too"_s),
           setupOption(SetupKey::Envelope, u"fill|curve|off"_s,
                       u"the envelope filled, as a curve, or none"_s)}},
-        {u"Exports:"_s,
+        {u"Drawn over the picture, in the window or, when files are written, in every picture "
+         "export (PNG, SVG, PDF, GIF):"_s,
+         {QCommandLineOption(u"ideal"_s, u"the ideal packet under the rebuilt period"_s),
+          QCommandLineOption(u"bandwidth"_s,
+                             u"the practical bandwidth: the fewest harmonics that, with the "
+                             "constant term, carry this per cent of the power"_s,
+                             bandwidthShares().join(u'|'))}},
+        {u"Exports and measures:"_s,
          {QCommandLineOption(
               u"export"_s,
               QStringLiteral("write FILE, of the kind its extension names: .png .svg .pdf (the "
@@ -185,7 +206,12 @@ std::vector<OptionGroup> optionGroups() {
                                  .arg(kLongestFrameMs)
                                  .arg(defaults.frameMs)
                                  .arg(kBuildUpHoldMilliseconds / 1000),
-                             u"MS"_s)}},
+                             u"MS"_s),
+          QCommandLineOption(u"measures"_s,
+                             u"print the measures of the signal: power, RMS, the shares of the "
+                             "power in the constant term, the harmonics and the range, the "
+                             "bandwidths, the rebuilt period's error and extremes, the absent "
+                             "harmonics; exact, with the true π"_s)}},
         {QString(),
          {QCommandLineOption({u"h"_s, u"help"_s}, u"show this help"_s),
           QCommandLineOption({u"v"_s, u"version"_s}, u"show the version"_s)}},
@@ -235,6 +261,21 @@ std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
         return failure;
     commandLine.scale = static_cast<int>(scale);
     commandLine.frameMs = static_cast<int>(frameMs);
+    return std::nullopt;
+}
+
+std::optional<Failure> readOverlayOptions(const QCommandLineParser& parser,
+                                          CommandLine& commandLine) {
+    commandLine.overlays.idealSignal = parser.isSet(u"ideal"_s);
+    if (!parser.isSet(u"bandwidth"_s))
+        return std::nullopt;
+    const QString text = parser.value(u"bandwidth"_s);
+    const std::optional<int> share = parseWholeNumber(text);
+    if (!share ||
+        std::ranges::find(spectrum::kBandwidthShares, *share) == spectrum::kBandwidthShares.end())
+        return badInput(u"--bandwidth: "_s + (share ? shown(text) : quoted(text)) + u" is not "_s +
+                        alternatives(bandwidthShares()));
+    commandLine.overlays.bandwidthShare = *share;
     return std::nullopt;
 }
 
@@ -313,8 +354,11 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
         result.setupFile = positional.first();
     if (auto failure = readSetupOptions(parser, result))
         return failure;
+    if (auto failure = readOverlayOptions(parser, result))
+        return failure;
     if (auto failure = readExportOptions(parser, result))
         return failure;
+    result.measures = parser.isSet(u"measures"_s);
     commandLine = std::move(result);
     return std::nullopt;
 }
@@ -323,8 +367,8 @@ QString helpText() {
     QString text =
         u"Usage: tovenal [SETUP-FILE] [OPTION]...\n"_s +
         wrapped({}, u"Shows the line spectrum of a periodic train of rectangular pulses. "
-                    "With --export or --export-signal it writes the files instead and "
-                    "opens no window."_s);
+                    "With --export or --export-signal it writes the files instead, with "
+                    "--measures it prints the measures after them, and it opens no window."_s);
     const std::vector<OptionGroup> groups = optionGroups();
     qsizetype column = 0;
     for (const OptionGroup& group : groups)

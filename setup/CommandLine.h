@@ -1,14 +1,16 @@
 // The command line: a set-up file, options applied as if typed into the window, and exports.
 //
 //     tovenal [SETUP-FILE] [--packet A,B,C,D,E,F,G,H] [--unit MICROSECONDS] [--harmonics N]
-//             [--range FROM,TO] [--show-all] [--envelope fill|curve|off] [--export FILE]...
-//             [--export-signal FILE.csv] [--scale K] [--seconds S] [--frame-ms MS]
+//             [--range FROM,TO] [--show-all] [--envelope fill|curve|off] [--ideal]
+//             [--bandwidth 90|95|99] [--export FILE]... [--export-signal FILE.csv] [--scale K]
+//             [--seconds S] [--frame-ms MS] [--measures]
 //
 // Nothing here writes or shows anything until every argument has been checked: parse, then
 // resolve the set-up, then check the export targets, and only then write.
 #pragma once
 
 #include "BuildUp.h"
+#include "Pass.h"
 #include "Setup.h"
 
 #include <QByteArray>
@@ -60,6 +62,9 @@ struct CommandLine {
     int scale = kMinPictureScale;        // pixels per pixel of the window, for PNG and GIF exports
     double seconds = kDefaultSoundSeconds;            // the length of sound exports
     int frameMs = spectrum::kBuildUpStepMilliseconds; // between the frames of GIF exports
+    // Drawn in every picture export, or in the window when nothing is written.
+    spectrum::PictureOverlays overlays;
+    bool measures = false; // printed to standard output, after the exports are written
     bool help = false;
     bool version = false;
 
@@ -67,10 +72,10 @@ struct CommandLine {
 };
 
 // Reads the arguments, the program's name first, into `commandLine`. Unknown options, more than
-// one set-up file, an option given twice, malformed values, unknown export extensions, and a
-// --scale, --seconds or --frame-ms outside its limits or without an export it tunes fail with
-// kExitBadInput. With --help or --version the rest
-// is not looked at. No QCoreApplication is needed.
+// one set-up file, an option given twice, malformed values, unknown export extensions, a
+// --bandwidth other than one of spectrum::kBandwidthShares, and a --scale, --seconds or --frame-ms
+// outside its limits or without an export it tunes fail with kExitBadInput. With --help or
+// --version the rest is not looked at. No QCoreApplication is needed.
 std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLine& commandLine);
 
 // What --help prints: the options with their values and what they do, and the exit codes.

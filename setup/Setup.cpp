@@ -72,6 +72,14 @@ Setup applied(Setup base, const SetupChanges& changes) {
     return base;
 }
 
+spectrum::MeasuresInput measuresInputOf(const Setup& setup) {
+    return {.packet = setup.packet,
+            .unitTime = setup.unitTime,
+            .harmonics = setup.harmonics,
+            .rangeFrom = setup.rangeFrom,
+            .rangeTo = setup.rangeTo};
+}
+
 QString keyName(SetupKey key) {
     switch (key) {
     case SetupKey::Packet:

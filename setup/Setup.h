@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Limits.h"
+#include "Measures.h"
 
 #include <QString>
 #include <QStringView>
@@ -44,6 +45,9 @@ struct SetupChanges {
 };
 
 Setup applied(Setup base, const SetupChanges& changes);
+
+// What the measures read of a set-up: the packet, the unit time, the count and the range.
+spectrum::MeasuresInput measuresInputOf(const Setup& setup);
 
 // The values of a set-up, in the order they are applied. Their names are those of the options
 // (without the dashes) and of the keys of a set-up file.

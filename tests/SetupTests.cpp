@@ -26,8 +26,8 @@ QByteArray withLine(int number, const QByteArray& line) {
 
 // What the program makes of a command line before it writes or shows anything, as the reviewed
 // transcript tests/reference/command-lines.txt has it ("%d" stands for a scratch folder, "%s" for
-// a blank inside an argument): the values of the set-up, the exit code and the message, or the
-// help, each of its lines after "|".
+// a blank inside an argument): the values of the set-up and the overlays asked for, the exit code
+// and the message, and what it prints (the help, the measures), each of its lines after "|".
 TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
     const QTemporaryDir dir;
     const auto write = [&dir](const char* name, const QByteArray& bytes) {
@@ -40,7 +40,10 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
                                "range = 10,40\nharmonics\t= 50\nshow-all = yes\n"
                                "unit = 10 \n packet = 2,1,1,1,1,1,1,3");
     write("picture.tovenal", QByteArray("\x89PNG\0\x1a\n", 7)); // a picture's first bytes
-    const auto run = [&dir](const QString& arguments) {
+    const auto printed = [](const QString& text) {
+        return QString(u'|' + text.chopped(1).replace(u"\n"_s, u"\n|"_s));
+    };
+    const auto run = [&dir, &printed](const QString& arguments) {
         QStringList argv{u"tovenal"_s};
         for (QString argument : arguments.split(u' ', Qt::SkipEmptyParts))
             argv.append(argument.replace(u"%d"_s, dir.path()).replace(u"%s"_s, u" "_s));
@@ -48,7 +51,7 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
         ::Setup setup;
         auto failure = parseCommandLine(argv, commandLine);
         if (!failure && commandLine.help)
-            return QString(u'|' + helpText().chopped(1).replace(u"\n"_s, u"\n|"_s));
+            return printed(helpText());
         failure = failure ? failure : resolveSetup(commandLine, setup);
         failure = failure ? failure : checkExportTargets(commandLine);
         if (failure)
@@ -56,7 +59,15 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
         QStringList values;
         for (const SetupKey key : kSetupKeys)
             values << valueText(setup, key);
-        return values.join(u' ');
+        if (commandLine.overlays.idealSignal)
+            values << u"ideal"_s;
+        if (commandLine.overlays.bandwidthShare != 0)
+            values << u"bandwidth "_s + QString::number(commandLine.overlays.bandwidthShare);
+        QString outcome = values.join(u' ');
+        if (commandLine.measures)
+            outcome += u'\n' + printed(QString::fromStdString(spectrum::measuresReport(
+                                   spectrum::computeMeasures(measuresInputOf(setup)))));
+        return outcome;
     };
     std::vector<std::pair<QString, QStringList>> cases; // the arguments and the outcome's lines
     for (const QString& line :
