@@ -1,9 +1,12 @@
 #include "CommandLine.h"
 #include "ExportRun.h"
+#include "Measures.h"
+#include "MeasuresWindow.h"
 #include "SetupInput.h"
 #include "Tovenal_unit.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 #include <cstdio>
 
 namespace {
@@ -27,21 +30,34 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
-int writeFiles(int argc, char* argv[], const CommandLine& commandLine, const Setup& setup) {
-    // No display is needed to draw the picture.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+// The files, then the measures; a file that cannot be written leaves the measures unprinted.
+int writeOutput(int argc, char* argv[], const CommandLine& commandLine, const Setup& setup) {
+    if (commandLine.writesFiles()) {
+        // No display is needed to draw the picture, and none is asked for whatever the session
+        // says: with QT_QPA_PLATFORM=xcb and no X server in reach (ssh, cron, a build machine)
+        // the platform plugin would abort the run before its first file.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietQtMessages);
-    const QGuiApplication application(argc, argv);
-    const auto failure = writeExports(commandLine, setup);
-    return failure ? report(*failure) : 0;
+        qInstallMessageHandler(quietQtMessages);
+        const QGuiApplication application(argc, argv);
+        if (const auto failure = writeExports(commandLine, setup))
+            return report(*failure);
+    }
+    if (commandLine.measures)
+        std::fputs(
+            spectrum::measuresReport(spectrum::computeMeasures(measuresInputOf(setup))).c_str(),
+            stdout);
+    return 0;
 }
 
-int openWindow(int argc, char* argv[], const Setup& setup) {
+int openWindow(int argc, char* argv[], const Setup& setup,
+               const spectrum::PictureOverlays& overlays) {
     try {
         Application->Initialize(argc, argv);
         Application->CreateForm(Form1);
         applySetup(Form1->inputFields(), setup);
+        // As --show-all ticks its box, the drawings asked for are switched on in the window.
+        if (overlays != spectrum::PictureOverlays{})
+            Form1->widget()->findChild<MeasuresWindow*>()->showOverlays(overlays);
         Application->Run();
     } catch (const Exception& error) {
         Application->ShowException(error);
@@ -68,7 +84,7 @@ int main(int argc, char* argv[]) {
     Setup setup;
     if (const auto failure = resolveSetup(commandLine, setup))
         return report(*failure);
-    if (commandLine.writesFiles())
-        return writeFiles(argc, argv, commandLine, setup);
-    return openWindow(argc, argv, setup);
+    if (commandLine.writesFiles() || commandLine.measures)
+        return writeOutput(argc, argv, commandLine, setup);
+    return openWindow(argc, argv, setup, commandLine.overlays);
 }

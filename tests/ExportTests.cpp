@@ -6,10 +6,9 @@
 #include "Examples.h"
 #include "Export.h"
 #include "FileWriting.h"
-#include "GifWriter.h"
+#include "GifReading.h"
 #include "ReferenceFile.h"
-#include "Sound.h"
-#include "WavFile.h"
+#include "SetupInput.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
@@ -21,10 +20,15 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+
+#include <complex>
+#include <numbers>
 
 using namespace Qt::StringLiterals;
 
@@ -49,8 +53,14 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         QStandardPaths::setTestModeEnabled(true);
+        // Settings of this test's own, so that tests running side by side keep their folders.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         saved = dialogs();
-        dialogs().saveFileName = [this](auto&&...) { return path(answer); };
+        dialogs().saveFileName = [this](QWidget*, const QString&, const QString& suggested,
+                                        const QString&, QString*) {
+            suggestions << suggested;
+            return path(answer);
+        };
         dialogs().openFileName = [this](auto&&...) { return path(answer); };
         dialogs().pictureScale = [](QWidget*) { return std::optional(2); };
         dialogs().warn = [this](QWidget*, const QString& text) { warnings << text; };
@@ -70,11 +80,14 @@ protected:
     int pages(const QString& name) const {
         return QString::fromLatin1(read(name)).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s));
     }
-    // The real program in the scratch folder with no display: its exit code and all it printed.
-    std::pair<int, QString> run(const QString& arguments) const {
+    // The real program in the scratch folder with no display, or the `environment` given: its exit
+    // code and all it printed.
+    std::pair<int, QString> run(const QString& arguments,
+                                const QStringList& environment = {}) const {
         QProcess program;
-        program.setEnvironment(QProcess::systemEnvironment().filter(
-            QRegularExpression(u"^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)"_s)));
+        program.setEnvironment(QProcess::systemEnvironment().filter(QRegularExpression(
+                                   u"^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)"_s)) +
+                               environment);
         program.setWorkingDirectory(folder.path());
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(QStringLiteral(TOVENAL_BINARY), arguments.split(u' ', Qt::SkipEmptyParts));
@@ -100,6 +113,7 @@ protected:
     Dialogs saved;
     QString answer;
     QStringList warnings;
+    QStringList suggestions; // the paths the save dialogs suggested, in order
 };
 
 } // namespace
@@ -107,15 +121,28 @@ protected:
 TEST_F(Export, BadCommandLinesExitWithOneLineAndWriteNothing) {
     EXPECT_EQ(run(u"--export a.png --harmonics 250"_s),
               std::pair(2, u"tovenal: --harmonics: 250 is outside 1…200\n"_s));
-    // Not even the good exports before the bad one.
+    // Not even the good exports before the bad one, nor the measures.
     EXPECT_EQ(
-        run(u"--export a.png --export none/b.png"_s),
+        run(u"--export a.png --export none/b.png --measures"_s),
         std::pair(1, u"tovenal: none/b.png: cannot write: the folder none does not exist\n"_s));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    // A desktop session's platform with no display in reach writes all the same, then prints the
+    // measures (the default 3 × 100 µs); the measures alone open no window.
+    const auto written =
+        run(u"--export a.png --measures"_s, {u"QT_QPA_PLATFORM=xcb"_s, u"DISPLAY=:999"_s});
+    EXPECT_EQ(written.first, 0);
+    EXPECT_TRUE(written.second.startsWith(u"# Tovenal measures\nperiod_us = 300\n"));
+    EXPECT_EQ(QImage(path(u"a.png"_s)).size(), picture().size());
+    EXPECT_EQ(run(u"--measures"_s), written);
+    // The drawings asked for are in the picture: the reviewed one of the window with both on.
+    ASSERT_EQ(run(u"--packet 1,0,0,0,0,0,0,1 --range 1,1 --ideal --bandwidth 90 --export o.png"_s),
+              std::pair(0, QString()));
+    EXPECT_EQ(QImage(path(u"o.png"_s)).convertToFormat(QImage::Format_RGB32),
+              QImage(referencePath(u"overlays.png"_s)).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Export, CommandLinePicturesAndSoundAreTheWindows) {
-    openLesson(u"--export a.png --export b.svg --export c.PDF --export e.wav --seconds 0.25"_s);
+    openLesson(u"--export a.png --export b.svg --export c.PDF --export e.wav --seconds 1"_s);
     ASSERT_EQ(run(u"lesson.tovenal --export g.png --export d.gif --scale 2 --frame-ms 250"_s).first,
               0);
     const QImage doubled = picture().scaled(picture().size() * 2); // 2 × 2 blocks
@@ -128,15 +155,30 @@ TEST_F(Export, CommandLinePicturesAndSoundAreTheWindows) {
                 read(u"b.svg"_s).contains(">1308</text>")); // 49 f1 in hertz
     EXPECT_EQ(pages(u"c.PDF"_s), 1);
     EXPECT_TRUE(read(u"c.PDF"_s).contains("/MediaBox [0 0 741.000000 455.000000]")); // 3/4 pt
-    // The sound; the build-up of 3 … 7 at the pace asked, each frame its range's picture, the last
-    // held.
-    EXPECT_EQ(read(u"e.wav"_s), wavOf(soundSamples(spectrum::planSound(Form1->lastPass()), 0.25)));
-    const auto gif = decodeGif(read(u"d.gif"_s));
-    ASSERT_TRUE(gif && gif->frames.size() == 5);
-    EXPECT_EQ(std::pair(gif->frames[0].delayMs, gif->frames[4].delayMs), std::pair(250, 3000));
-    EXPECT_TRUE(gif->frames[4].canvas == doubled);
+    // The sound: 44 bytes of header and 1 s of 48000 two-byte samples (the sound suite checks
+    // the header byte by byte); by DFT over 25 periods of 1797.12 samples after the fade in,
+    // harmonics 3 … 7 at the reviewed amplitudes and no other, 1 V being half of full scale.
+    const QByteArray wav = read(u"e.wav"_s);
+    ASSERT_EQ(wav.size(), 44 + 2 * 48000);
+    const QStringList table =
+        QString::fromUtf8(referenceBytes(u"lesson-harmonics.csv"_s)).split(u'\n');
+    for (int k = 1; k <= 8; ++k) {
+        std::complex<double> sum;
+        for (int n = 480; n < 480 + 44928; ++n)
+            sum += double(qFromLittleEndian<qint16>(wav.constData() + 44 + 2 * n)) *
+                   std::polar(1.0, -2 * std::numbers::pi * k * n / 1797.12);
+        const QString reviewed =
+            k >= 3 && k <= 7 ? table.value(10 + k).section(u',', 2, 2) : u"0"_s;
+        EXPECT_NEAR(std::abs(sum) * 4 / 44928 / 32767, reviewed.toDouble(), 1e-3) << k;
+    }
+    // The build-up of 3 … 7 at the pace asked, 25 hundredths of a second, the last held 3 s; each
+    // frame its range's picture.
+    const auto gif = shownFrames(read(u"d.gif"_s));
+    ASSERT_EQ(gif.size(), 5u);
+    EXPECT_EQ(std::pair(gif[0].second, gif[4].second), std::pair(250, 3000));
+    EXPECT_TRUE(gif[4].first == doubled);
     perform(u"Edit14:3"_s);
-    EXPECT_TRUE(gif->frames[0].canvas == picture().scaled(picture().size() * 2));
+    EXPECT_TRUE(gif[0].first == picture().scaled(picture().size() * 2));
 }
 
 // The lesson's tables, from the command line and the window, are the reviewed ones in
@@ -190,6 +232,8 @@ TEST_F(Export, WindowSavesCopiesAndPrints) {
     choose(u"w"_s, Qt::Key_S); // the kind chosen in the dialog gives the extension
     EXPECT_EQ(QImage(path(u"w.png"_s)), picture().scaled(picture().size() * 2));
     choose(u"w.pdf"_s, Qt::Key_S);
+    // The next dialog opens where the last file went.
+    EXPECT_EQ(suggestions.last(), path(u"spectrum.png"_s));
     choose(QString(), Qt::Key_P);
     EXPECT_EQ(std::pair(pages(u"w.pdf"_s), pages(u"printed.pdf"_s)), std::pair(1, 1));
     choose(QString(), Qt::Key_C, Qt::ShiftModifier);
@@ -206,32 +250,34 @@ TEST_F(Export, WindowSavesCopiesAndPrints) {
                                     u": cannot write: No such file or directory"));
 }
 
-// Each example of the menu, chosen with the envelope off, types its set-up in and shows the picture
-// of its PNG export; a duty cycle its name states is the mean value.
+// Each example of the menu, chosen with the envelope off, types in the set-up the reviewed list
+// gives it and shows the picture of its PNG export; a duty cycle its name states is the mean value.
 TEST_F(Export, ExamplesShowWhatTheirNamesPromise) {
     perform(u"CheckBox3"_s);
     QList<QAction*> items;
-    for (const QAction* action : Form1->contextMenu()->actions())
+    for (const QAction* action : Form1->contextMenu().actions())
         if (action->menu())
             items = action->menu()->actions();
     ASSERT_EQ(items.size(), std::ssize(examples()));
     const QRegularExpression duty(u"Скважность (\\d+)|1/(\\d+) периода|(поровну)"_s);
     int stated = 0;
+    QString chosen;
     for (qsizetype i = 0; i < items.size(); ++i) {
         const Example& example = examples()[static_cast<std::size_t>(i)];
         SCOPED_TRACE(example.name.toStdString());
-        EXPECT_EQ(items[i]->text(), example.name);
         items[i]->trigger();
-        EXPECT_EQ(Form1->currentSetup(), example.setup);
+        // What the fields hold, not which of them is selected.
+        chosen += items[i]->text() + u": "_s + summary().remove(u'*') + u'\n';
         const spectrum::PassResult pass = spectrum::computePass(passInputOf(example.setup));
         const QByteArray png = pngOf(pictureOf(pass, filledEnvelope(example.setup)), 1);
         EXPECT_EQ(picture(), QImage::fromData(png).convertToFormat(QImage::Format_RGB32));
         if (const auto match = duty.match(example.name); match.hasMatch()) {
             const int cycle =
                 match.hasCaptured(3) ? 2 : QString(match.captured(1) + match.captured(2)).toInt();
-            EXPECT_NEAR(Form1->lastPass().harmonics[0].amplitude, 1.0 / cycle, 1e-9);
+            EXPECT_NEAR(Form1->passes().latest().harmonics[0].amplitude, 1.0 / cycle, 1e-9);
             ++stated;
         }
     }
     EXPECT_GE(stated, 1) << "no example names its duty cycle any more";
+    EXPECT_EQ(chosen.toStdString(), referenceBytes(u"examples.txt"_s).toStdString());
 }
