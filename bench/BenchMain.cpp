@@ -77,6 +77,8 @@ int main(int argc, char** argv) {
     std::printf("gif/pass ratio: %.2f\n",
                 at("BM_ExportGif/iterations:3") / at("BM_BuildUpPasses/iterations:3"));
     std::printf("gif bytes N=200: %.0f\n", reporter.counters["BM_ExportGif/iterations:3:bytes"]);
+    std::printf("present 1080p ms: %.3f\n", at("BM_Present1080p") / 1000);
+    std::printf("present/pass ratio: %.2f\n", at("BM_Present1080p") / at(dearestPass));
     std::printf("compute pass N=200 ms: %.3f\n", at("BM_ComputePass200") / 1000);
     std::printf("measures/pass ratio: %.3f\n",
                 at("BM_MeasuresWindowPacket") / at("BM_ComputePass200"));

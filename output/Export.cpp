@@ -51,6 +51,7 @@ spectrum::PassInput passInputOf(const Setup& setup, const spectrum::PictureOverl
     input.rangeFrom = setup.rangeFrom;
     input.rangeTo = setup.rangeTo;
     input.envelope = setup.envelope != EnvelopeMode::Off;
+    input.filledEnvelope = filledEnvelope(setup);
     input.showAll = setup.showAll;
     input.overlays = overlays;
     return input;
@@ -88,36 +89,46 @@ void paintPicture(QPainter& painter, const spectrum::PassResult& pass, bool fill
     DrawPass(canvas, pass, filled);
 }
 
-QByteArray svgOf(const spectrum::PassResult& pass, bool filled) {
+QByteArray svgOfDrawing(QSize size, const std::function<void(QPainter&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(kPictureSize);
-    svg.setViewBox(QRect(QPoint(0, 0), kPictureSize));
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(96);
     svg.setTitle(QStringLiteral("Tovenal"));
     QPainter painter(&svg);
-    paintPicture(painter, pass, filled);
+    paint(painter);
     painter.end();
     return bytes;
 }
 
-QByteArray pdfOf(const spectrum::PassResult& pass, bool filled) {
+QByteArray pdfOfDrawing(QSize size, const std::function<void(QPainter&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    // One unit a pixel at the window's 96 pixels per inch; one page of exactly the picture.
+    // One unit a pixel at the window's 96 pixels per inch; one page of exactly the drawing.
     constexpr int kPixelsPerInch = 96;
     pdf.setResolution(kPixelsPerInch);
-    pdf.setPageSize(QPageSize(QSizeF(kPictureSize) * 72 / kPixelsPerInch, QPageSize::Point));
+    pdf.setPageSize(QPageSize(QSizeF(size) * 72 / kPixelsPerInch, QPageSize::Point));
     pdf.setPageMargins(QMarginsF());
     pdf.setCreator(QStringLiteral("Tovenal"));
     QPainter painter(&pdf);
-    paintPicture(painter, pass, filled);
+    paint(painter);
     painter.end();
     return bytes;
+}
+
+QByteArray svgOf(const spectrum::PassResult& pass, bool filled) {
+    return svgOfDrawing(kPictureSize,
+                        [&](QPainter& painter) { paintPicture(painter, pass, filled); });
+}
+
+QByteArray pdfOf(const spectrum::PassResult& pass, bool filled) {
+    return pdfOfDrawing(kPictureSize,
+                        [&](QPainter& painter) { paintPicture(painter, pass, filled); });
 }
 
 QByteArray harmonicsCsv(const spectrum::PassResult& pass, const Setup& setup) {

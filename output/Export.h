@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <functional>
+
 class QPainter;
 
 // What the window computes once the set-up has been typed in, with what the picture adds.
@@ -23,6 +25,9 @@ QByteArray pngOf(const QImage& picture, int scale);
 // The same drawing as vectors on any painter, one unit per pixel of the window.
 void paintPicture(QPainter& painter, const spectrum::PassResult& pass, bool filled);
 QByteArray svgOf(const spectrum::PassResult& pass, bool filled);
+// Any drawing as an SVG or a one-page PDF of `size` window pixels, at 96 pixels per inch.
+QByteArray svgOfDrawing(QSize size, const std::function<void(QPainter&)>& paint);
+QByteArray pdfOfDrawing(QSize size, const std::function<void(QPainter&)>& paint);
 QByteArray pdfOf(const spectrum::PassResult& pass, bool filled);
 
 // The harmonics table: the set-up, the period and f1 as comments, then one row per harmonic
