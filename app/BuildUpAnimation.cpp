@@ -32,7 +32,9 @@ protected:
             const bool ownKey = key->key() == Qt::Key_Escape ||
                                 m_toggle->shortcut().matches(QKeySequence(key->keyCombination())) ==
                                     QKeySequence::ExactMatch;
-            if (event->type() == QEvent::KeyPress || ownKey)
+            // An own key is taken whole: its shortcut is overridden, so that its press comes
+            // here, stops the build-up and goes no further (an Esc closes nothing).
+            if (event->type() == QEvent::KeyPress)
                 m_animation->stop();
             if (ownKey)
                 event->accept();
@@ -62,7 +64,7 @@ BuildUpAnimation::BuildUpAnimation(TForm& form, const InputFields& fields)
 BuildUpAnimation::~BuildUpAnimation() = default;
 
 void BuildUpAnimation::addItem(QMenu& menu) {
-    QAction* toggleItem = addWindowAction(m_form, menu, QStringLiteral("Анимация гармоник"),
+    QAction* toggleItem = addWindowAction(m_form, menu, *this, QT_TR_NOOP("Анимация гармоник"),
                                           QKeySequence(Qt::Key_F5), [this] { toggle(); });
     m_stopper = std::make_unique<AnimationStopper>(this, toggleItem);
 }

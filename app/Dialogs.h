@@ -3,6 +3,8 @@
 // What the window asks of a person through dialogs. Every action goes through these, so that
 // tests can answer in place of a person (as TApplication::OnException replaces the message box).
 
+#include "CommandLine.h"
+
 #include <QString>
 
 #include <functional>
@@ -20,8 +22,9 @@ struct Dialogs {
     std::function<QString(QWidget* parent, const QString& caption, const QString& folder,
                           const QString& filters)>
         openFileName;
-    // Window pixels per pixel of a saved PNG, 1 ... 8; nothing if cancelled.
-    std::function<std::optional<int>(QWidget* parent)> pictureScale;
+    // What a saved picture shows: the window's picture (for a PNG, 1 ... 8 times its size) or a
+    // slide, of the parent's screen's size or one of kSlideSizes; nothing if cancelled.
+    std::function<std::optional<PictureSize>(QWidget* parent, bool png)> pictureSize;
     // Shows what went wrong; returns when the person has read it.
     std::function<void(QWidget* parent, const QString& text)> warn;
     // Lets the person print what `paint` draws on a printer (a preview with a print button).

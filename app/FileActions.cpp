@@ -13,11 +13,13 @@
 #include "PixelMath.h"
 #include "SetupFile.h"
 #include "SetupInput.h"
+#include "Slide.h"
 #include "WindowAction.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -29,11 +31,22 @@
 
 namespace {
 
-const QString kSetupFilter = QStringLiteral("Установки Tovenal (*.%1)").arg(kSetupExtension);
-const QString kCsvFilter = QStringLiteral("Таблицы CSV (*.csv)");
-const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
-const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
-const QString kPdfFilter = QStringLiteral("Документ PDF (*.pdf)");
+// The file dialogs' filters, in the window's language when they are shown.
+QString setupFilter() {
+    return FileActions::tr("Установки Tovenal (*.%1)").arg(kSetupExtension);
+}
+QString csvFilter() {
+    return FileActions::tr("Таблицы CSV (*.csv)");
+}
+QString pngFilter() {
+    return FileActions::tr("Рисунок PNG (*.png)");
+}
+QString svgFilter() {
+    return FileActions::tr("Рисунок SVG (*.svg)");
+}
+QString pdfFilter() {
+    return FileActions::tr("Документ PDF (*.pdf)");
+}
 
 // File dialogs start in the folder used last.
 QString lastFolder() {
@@ -73,31 +86,45 @@ FileActions::FileActions(TForm& form, const PassPublisher& passes, const InputFi
 }
 
 void FileActions::addPictureItems(QMenu& menu) {
-    addWindowAction(m_form, menu, QStringLiteral("Сохранить рисунок…"),
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Сохранить рисунок…"),
                     QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePicture(); });
-    addWindowAction(m_form, menu, QStringLiteral("Копировать рисунок"),
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Копировать рисунок"),
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(); });
-    addWindowAction(m_form, menu, QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
                     [this] { printPicture(); });
 }
 
 void FileActions::addTableItems(QMenu& menu) {
-    addWindowAction(m_form, menu, QStringLiteral("Экспорт гармоник (CSV)…"),
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Экспорт гармоник (CSV)…"),
                     QKeySequence(Qt::CTRL | Qt::Key_E), [this] { exportHarmonics(); });
-    addWindowAction(m_form, menu, QStringLiteral("Экспорт сигнала (CSV)…"),
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Экспорт сигнала (CSV)…"),
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), [this] { exportSignal(); });
 }
 
 void FileActions::addSetupItems(QMenu& menu) {
-    addWindowAction(m_form, menu, QStringLiteral("Открыть установку…"),
-                    QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openSetup(); })
-        ->setWhatsThis(QStringLiteral("(или перетащить файл *.%1 в окно)").arg(kSetupExtension));
-    addWindowAction(m_form, menu, QStringLiteral("Сохранить установку…"),
+    m_openSetupItem = addWindowAction(m_form, menu, *this, QT_TR_NOOP("Открыть установку…"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openSetup(); });
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Сохранить установку…"),
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveSetup(); });
-    QMenu* examplesMenu = menu.addMenu(QStringLiteral("Примеры"));
+    QMenu* examplesMenu = menu.addMenu(QString());
+    translateItem(examplesMenu->menuAction(), "FileActions", QT_TR_NOOP("Примеры"));
     for (const Example& example : examples())
-        addWindowAction(m_form, *examplesMenu, example.name, QKeySequence(),
-                        [this, setup = example.setup] { applySetup(m_fields, setup); });
+        translateItem(
+            addWindowAction(m_form, *examplesMenu, QString(), QKeySequence(),
+                            [this, setup = example.setup] { applySetup(m_fields, setup); }),
+            kExamplesContext, example.name.toUtf8().constData());
+    retranslate();
+}
+
+// What F1 adds to the item's name.
+void FileActions::retranslate() {
+    m_openSetupItem->setWhatsThis(tr("(или перетащить файл *.%1 в окно)").arg(kSetupExtension));
+}
+
+bool FileActions::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_openSetupItem)
+        retranslate();
+    return QObject::event(event);
 }
 
 const spectrum::PassResult& FileActions::latest() const {
@@ -121,23 +148,30 @@ QString FileActions::askSavePath(const QString& caption, const QString& name,
 // Written whole or not at all: a failed save leaves any existing file as it was.
 void FileActions::saveFile(const QString& path, const QByteArray& bytes) {
     if (const auto error = writeFileAtomically(path, bytes))
-        dialogs().warn(m_form.widget(), QStringLiteral("Файл не сохранён.\n%1").arg(*error));
+        dialogs().warn(m_form.widget(), tr("Файл не сохранён.\n%1").arg(*error));
 }
 
 void FileActions::savePicture() {
-    QString filter = kPngFilter;
+    QString filter = pngFilter();
     const QString path =
-        askSavePath(QStringLiteral("Сохранить рисунок"), QStringLiteral("spectrum.png"),
-                    kPngFilter + u";;" + kSvgFilter + u";;" + kPdfFilter, &filter);
+        askSavePath(tr("Сохранить рисунок"), QStringLiteral("spectrum.png"),
+                    pngFilter() + u";;" + svgFilter() + u";;" + pdfFilter(), &filter);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (path.isEmpty())
         return;
-    if (suffix == u"svg")
-        saveFile(path, svgOf(latest(), latest().filledEnvelope));
-    else if (suffix == u"pdf")
-        saveFile(path, pdfOf(latest(), latest().filledEnvelope));
-    else if (const auto scale = dialogs().pictureScale(m_form.widget()))
-        saveFile(path, pngOf(m_form.GetCanvas()->image(), *scale));
+    const bool png = suffix != u"svg" && suffix != u"pdf";
+    const std::optional<PictureSize> size = dialogs().pictureSize(m_form.widget(), png);
+    if (!size)
+        return;
+    const spectrum::PassResult& pass = latest();
+    const std::optional<QSize> slide = size->slide;
+    if (png)
+        saveFile(path,
+                 slide ? slidePng(pass, *slide) : pngOf(m_form.GetCanvas()->image(), size->scale));
+    else if (suffix == u"svg")
+        saveFile(path, slide ? slideSvg(pass, *slide) : svgOf(pass, pass.filledEnvelope));
+    else
+        saveFile(path, slide ? slidePdf(pass, *slide) : pdfOf(pass, pass.filledEnvelope));
 }
 
 void FileActions::copyPicture() {
@@ -149,15 +183,15 @@ void FileActions::printPicture() {
 }
 
 void FileActions::exportHarmonics() {
-    const QString path = askSavePath(QStringLiteral("Экспорт гармоник"),
-                                     QStringLiteral("harmonics.csv"), kCsvFilter);
+    const QString path =
+        askSavePath(tr("Экспорт гармоник"), QStringLiteral("harmonics.csv"), csvFilter());
     if (!path.isEmpty())
         saveFile(path, harmonicsCsv(latest(), currentSetup(m_fields)));
 }
 
 void FileActions::exportSignal() {
     const QString path =
-        askSavePath(QStringLiteral("Экспорт сигнала"), QStringLiteral("signal.csv"), kCsvFilter);
+        askSavePath(tr("Экспорт сигнала"), QStringLiteral("signal.csv"), csvFilter());
     if (!path.isEmpty())
         saveFile(path, signalCsv(latest()));
 }
@@ -165,20 +199,21 @@ void FileActions::exportSignal() {
 void FileActions::saveSetup() {
     const Setup setup = currentSetup(m_fields);
     if (const auto problem = checkSetup(setup)) {
-        dialogs().warn(m_form.widget(), QStringLiteral("Такую установку не сохранить: %1 %2 %3")
+        //: %1 is the set-up's key, %2 its value and %3 what is wrong with it, all in English
+        dialogs().warn(m_form.widget(), tr("Такую установку не сохранить: %1 %2 %3")
                                             .arg(keyName(problem->key),
                                                  valueText(setup, problem->key), problem->reason));
         return;
     }
-    const QString path = askSavePath(QStringLiteral("Сохранить установку"),
-                                     QStringLiteral("setup.%1").arg(kSetupExtension), kSetupFilter);
+    const QString path = askSavePath(
+        tr("Сохранить установку"), QStringLiteral("setup.%1").arg(kSetupExtension), setupFilter());
     if (!path.isEmpty())
         saveFile(path, setupFileText(setup));
 }
 
 void FileActions::openSetup() {
-    const QString path = dialogs().openFileName(
-        m_form.widget(), QStringLiteral("Открыть установку"), lastFolder(), kSetupFilter);
+    const QString path = dialogs().openFileName(m_form.widget(), tr("Открыть установку"),
+                                                lastFolder(), setupFilter());
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -188,7 +223,7 @@ void FileActions::openSetup() {
 bool FileActions::openSetupFile(const QString& path) {
     Setup setup;
     if (const auto error = readSetupFile(path, setup)) {
-        dialogs().warn(m_form.widget(), QStringLiteral("Установка не открыта.\n%1").arg(*error));
+        dialogs().warn(m_form.widget(), tr("Установка не открыта.\n%1").arg(*error));
         return false;
     }
     applySetup(m_fields, setup);

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QByteArray;
 class QMenu;
 class PassPublisher;
@@ -37,7 +38,11 @@ public:
     // it was applied.
     bool openSetupFile(const QString& path);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    void retranslate();
     QString askSavePath(const QString& caption, const QString& name, const QString& filters,
                         QString* filter = nullptr);
     void saveFile(const QString& path, const QByteArray& bytes);
@@ -46,4 +51,5 @@ private:
     TForm& m_form;
     const PassPublisher& m_passes;
     InputFields m_fields;
+    QAction* m_openSetupItem = nullptr;
 };

@@ -24,10 +24,13 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Мощность и ширина спектра");
+QString title() {
+    return MeasuresWindow::tr("Мощность и ширина спектра");
+}
 
 QString bandwidthItemText(int share) {
-    return QStringLiteral("Ширина спектра ") + bandwidthLabel(share);
+    //: %1 is the share of the power, "90 %"
+    return MeasuresWindow::tr("Ширина спектра %1").arg(bandwidthLabel(share));
 }
 
 // Tells the feature when its window is shown and hidden, however it is closed.
@@ -58,9 +61,9 @@ MeasuresWindow::MeasuresWindow(TForm& form, PassPublisher& passes)
 MeasuresWindow::~MeasuresWindow() = default;
 
 void MeasuresWindow::addItems(QMenu& menu) {
-    addWindowAction(m_form, menu, kTitle + u'…', QKeySequence(Qt::CTRL | Qt::Key_M),
-                    [this] { open(); });
-    m_idealItem = addWindowAction(m_form, menu, QStringLiteral("Идеальный сигнал"),
+    addWindowAction(m_form, menu, *this, QT_TR_NOOP("Мощность и ширина спектра…"),
+                    QKeySequence(Qt::CTRL | Qt::Key_M), [this] { open(); });
+    m_idealItem = addWindowAction(m_form, menu, *this, QT_TR_NOOP("Идеальный сигнал"),
                                   QKeySequence(Qt::CTRL | Qt::Key_I), [this] { askOverlays(); });
     m_bandwidthItem =
         addWindowAction(m_form, menu, bandwidthItemText(m_share),
@@ -88,7 +91,8 @@ void MeasuresWindow::setShare(int share) {
 }
 
 void MeasuresWindow::askOverlays() {
-    m_passes.setOverlays({m_idealItem->isChecked(), m_bandwidthItem->isChecked() ? m_share : 0});
+    m_passes.setOverlays(
+        {m_idealItem->isChecked(), m_bandwidthItem->isChecked() ? m_share : 0, m_share});
 }
 
 void MeasuresWindow::open() {
@@ -104,23 +108,20 @@ void MeasuresWindow::open() {
 void MeasuresWindow::buildWindow() {
     QWidget* main = m_form.widget();
     m_window = new QWidget(main, Qt::Tool);
-    m_window->setWindowTitle(kTitle);
-    m_window->setAccessibleName(kTitle);
-
-    auto* choice = new QLabel(QStringLiteral("Ширина спектра на рисунке:"), m_window);
+    m_choice = new QLabel(m_window);
     m_shares = new QComboBox(m_window);
     for (const int share : spectrum::kBandwidthShares)
         m_shares->addItem(bandwidthLabel(share), share);
     m_shares->setCurrentIndex(m_shares->findData(m_share));
-    choice->setBuddy(m_shares);
+    m_choice->setBuddy(m_shares);
     connect(m_shares, &QComboBox::activated, this,
             [this](int index) { setShare(m_shares->itemData(index).toInt()); });
     m_lines = new QListWidget(m_window);
-    m_lines->setAccessibleName(kTitle);
+    retranslate();
     m_lines->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(choice);
+    row->addWidget(m_choice);
     row->addWidget(m_shares);
     row->addStretch();
     auto* layout = new QVBoxLayout(m_window);
@@ -142,6 +143,25 @@ void MeasuresWindow::buildWindow() {
                               std::max(screen.left(), screen.right() - beside.width())),
                    std::clamp(beside.top(), screen.top(),
                               std::max(screen.top(), screen.bottom() - beside.height())));
+}
+
+void MeasuresWindow::retranslate() {
+    m_bandwidthItem->setText(bandwidthItemText(m_share));
+    if (!m_window)
+        return;
+    m_window->setWindowTitle(title());
+    m_window->setAccessibleName(title());
+    m_choice->setText(tr("Ширина спектра на рисунке:"));
+    m_lines->setAccessibleName(title());
+    for (int n = 0; n < m_shares->count(); ++n)
+        m_shares->setItemText(n, bandwidthLabel(m_shares->itemData(n).toInt()));
+}
+
+// The lines follow with the pass a change of language brings.
+bool MeasuresWindow::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_bandwidthItem)
+        retranslate();
+    return QObject::event(event);
 }
 
 // Follows every pass while shown; a hidden window is refilled when it is shown again, by the pass

@@ -12,6 +12,7 @@
 
 class QAction;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QMenu;
 class QWidget;
@@ -36,8 +37,12 @@ public:
     // The tool window, once it has been opened.
     QWidget* window() const { return m_window; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void buildWindow();
+    void retranslate();
     void follow(const spectrum::PassResult& pass);
     void askOverlays();
     void copyLines();
@@ -48,6 +53,7 @@ private:
     QAction* m_idealItem = nullptr;
     QAction* m_bandwidthItem = nullptr;
     QWidget* m_window = nullptr;
+    QLabel* m_choice = nullptr;
     QComboBox* m_shares = nullptr;
     QListWidget* m_lines = nullptr;
 };

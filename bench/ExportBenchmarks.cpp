@@ -55,7 +55,8 @@ Setup buildUp200() {
 
 void BM_ExportGif(benchmark::State& state) {
     for (auto _ : state) {
-        const auto bytes = buildUpGif(buildUp200(), 1, spectrum::kBuildUpStepMilliseconds, nullptr);
+        const auto bytes =
+            buildUpGif(buildUp200(), {}, spectrum::kBuildUpStepMilliseconds, nullptr);
         state.counters["bytes"] = bytes ? static_cast<double>(bytes->size()) : 0;
     }
 }

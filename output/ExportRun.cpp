@@ -4,6 +4,7 @@
 #include "Export.h"
 #include "FileWriting.h"
 #include "SetupFile.h"
+#include "Slide.h"
 #include "Sound.h"
 #include "WavFile.h"
 
@@ -12,22 +13,27 @@ namespace {
 // The bytes of one export, or nothing with the reason in `error`.
 std::optional<QByteArray> exportBytes(const ExportTarget& target, const CommandLine& commandLine,
                                       const spectrum::PassResult& pass, const Setup& setup,
-                                      QString* error) {
+                                      QString* error, const ExportProgress& progress) {
     const bool filled = filledEnvelope(setup);
+    const std::optional<QSize> slide = commandLine.picture.slide;
     switch (target.kind) {
     case ExportKind::Png:
-        return pngOf(pictureOf(pass, filled), commandLine.scale);
+        return slide ? slidePng(pass, *slide)
+                     : pngOf(pictureOf(pass, filled), commandLine.picture.scale);
     case ExportKind::Svg:
-        return svgOf(pass, filled);
+        return slide ? slideSvg(pass, *slide) : svgOf(pass, filled);
     case ExportKind::Pdf:
-        return pdfOf(pass, filled);
+        return slide ? slidePdf(pass, *slide) : pdfOf(pass, filled);
     case ExportKind::Csv:
         return harmonicsCsv(pass, setup);
     case ExportKind::Setup:
         return setupFileText(setup);
     case ExportKind::Gif:
-        return buildUpGif(setup, commandLine.scale, commandLine.frameMs, error,
-                          commandLine.overlays);
+        return buildUpGif(setup, commandLine.picture, commandLine.frameMs, error,
+                          commandLine.overlays, [&](int frame, int frames) {
+                              if (progress)
+                                  progress(target.path, frame, frames);
+                          });
     case ExportKind::Wav:
         return wavOf(spectrum::soundSamples(spectrum::planSound(pass), commandLine.seconds));
     }
@@ -36,7 +42,8 @@ std::optional<QByteArray> exportBytes(const ExportTarget& target, const CommandL
 
 } // namespace
 
-std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup& setup) {
+std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup& setup,
+                                    const ExportProgress& progress) {
     if (auto failure = checkExportTargets(commandLine))
         return failure;
     const spectrum::PassResult pass =
@@ -44,7 +51,7 @@ std::optional<Failure> writeExports(const CommandLine& commandLine, const Setup&
     for (const ExportTarget& target : commandLine.exports) {
         QString error;
         const std::optional<QByteArray> bytes =
-            exportBytes(target, commandLine, pass, setup, &error);
+            exportBytes(target, commandLine, pass, setup, &error, progress);
         if (!bytes)
             return Failure{kExitWriteFailure,
                            target.path + QStringLiteral(": cannot write: ") + error};

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "BuildUp.h"
+#include "Languages.h"
 #include "Limits.h"
 #include "Measures.h"
 #include "SetupFile.h"
@@ -82,6 +83,35 @@ std::optional<Failure> readTuning(const QCommandLineParser& parser, const QStrin
     return std::nullopt;
 }
 
+// --slide WxH: a slide for the picture exports, of a size within the bounds; never with --scale,
+// whose window pixels a slide does not have.
+std::optional<Failure> readSlide(const QCommandLineParser& parser, CommandLine& commandLine) {
+    if (!parser.isSet(u"slide"_s))
+        return std::nullopt;
+    if (parser.isSet(u"scale"_s))
+        return badInput(u"--slide: cannot be given with --scale"_s);
+    const QString text = parser.value(u"slide"_s);
+    const QStringList sides = text.split(u'x');
+    const auto side = [&sides](int n) {
+        return sides.size() == 2 ? parseWholeNumber(sides[n]) : std::nullopt;
+    };
+    if (!side(0) || !side(1))
+        return badInput(u"--slide: "_s + quoted(text) + u" is not WxH, two whole numbers"_s);
+    const QSize size(*side(0), *side(1));
+    if (!isSlideSize(size))
+        return badInput(u"--slide: "_s + shown(text) + u" is outside "_s +
+                        slideText(kSmallestSlide) + u'…' + slideText(kLargestSlide));
+    const auto picture = [](const ExportTarget& target) {
+        return target.kind == ExportKind::Png || target.kind == ExportKind::Svg ||
+               target.kind == ExportKind::Pdf || target.kind == ExportKind::Gif;
+    };
+    if (std::ranges::none_of(commandLine.exports, picture))
+        return badInput(u"--slide: "_s + shown(text) +
+                        u" is given without a PNG, SVG, PDF or GIF export"_s);
+    commandLine.picture.slide = size;
+    return std::nullopt;
+}
+
 std::optional<ExportKind> exportKind(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const auto& [extension, kind] : kExportKinds)
@@ -110,6 +140,14 @@ QStringList bandwidthShares() {
     for (const int share : spectrum::kBandwidthShares)
         shares.append(QString::number(share));
     return shares;
+}
+
+// The languages --lang takes: "ru", "en".
+QStringList languages() {
+    QStringList names;
+    for (const QStringView language : kLanguages)
+        names.append(language.toString());
+    return names;
 }
 
 // The parser's own refusals, in the shape of the other messages.
@@ -189,8 +227,15 @@ std::vector<OptionGroup> optionGroups() {
                                             "%1…%2 (default %3); an error without such an export")
                                  .arg(kMinPictureScale)
                                  .arg(kMaxPictureScale)
-                                 .arg(defaults.scale),
+                                 .arg(defaults.picture.scale),
                              u"K"_s),
+          QCommandLineOption(u"slide"_s,
+                             QStringLiteral("make the PNG, SVG, PDF and GIF exports the "
+                                            "presentation's slide (F11) of this size, from %1 "
+                                            "up to %2, instead of the window's picture; an error "
+                                            "without such an export or with --scale")
+                                 .arg(slideText(kSmallestSlide), slideText(kLargestSlide)),
+                             u"WxH"_s),
           QCommandLineOption(u"seconds"_s,
                              QStringLiteral("the length of the WAV exports, %1…%2 seconds "
                                             "(default %3); an error without a .wav export")
@@ -212,6 +257,15 @@ std::vector<OptionGroup> optionGroups() {
                              "power in the constant term, the harmonics and the range, the "
                              "bandwidths, the rebuilt period's error and extremes, the absent "
                              "harmonics; exact, with the true π"_s)}},
+        {u"The window:"_s,
+         {QCommandLineOption(u"present"_s,
+                             u"open the presentation (F11) over the window, full screen; an "
+                             "error with the exports or --measures, which open no window"_s),
+          QCommandLineOption(u"lang"_s,
+                             u"the language of the window and of the picture exports' labels for "
+                             "this run; by default the window speaks the one last chosen in its "
+                             "menu, at first Russian, and the exports Russian"_s,
+                             languages().join(u'|'))}},
         {QString(),
          {QCommandLineOption({u"h"_s, u"help"_s}, u"show this help"_s),
           QCommandLineOption({u"v"_s, u"version"_s}, u"show the version"_s)}},
@@ -250,7 +304,7 @@ std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
             return badInput(u"--export-signal: "_s + quoted(path) + u" does not end in .csv"_s);
         commandLine.signalExport = path;
     }
-    double scale = commandLine.scale;
+    double scale = commandLine.picture.scale;
     double frameMs = commandLine.frameMs;
     if (auto failure = readTuning(parser, u"scale"_s, kScaleTuning, commandLine, scale))
         return failure;
@@ -259,9 +313,9 @@ std::optional<Failure> readExportOptions(const QCommandLineParser& parser,
         return failure;
     if (auto failure = readTuning(parser, u"frame-ms"_s, kFrameTuning, commandLine, frameMs))
         return failure;
-    commandLine.scale = static_cast<int>(scale);
+    commandLine.picture.scale = static_cast<int>(scale);
     commandLine.frameMs = static_cast<int>(frameMs);
-    return std::nullopt;
+    return readSlide(parser, commandLine);
 }
 
 std::optional<Failure> readOverlayOptions(const QCommandLineParser& parser,
@@ -276,6 +330,7 @@ std::optional<Failure> readOverlayOptions(const QCommandLineParser& parser,
         return badInput(u"--bandwidth: "_s + (share ? shown(text) : quoted(text)) + u" is not "_s +
                         alternatives(bandwidthShares()));
     commandLine.overlays.bandwidthShare = *share;
+    commandLine.overlays.chosenShare = *share;
     return std::nullopt;
 }
 
@@ -359,6 +414,17 @@ std::optional<Failure> parseCommandLine(const QStringList& arguments, CommandLin
     if (auto failure = readExportOptions(parser, result))
         return failure;
     result.measures = parser.isSet(u"measures"_s);
+    result.present = parser.isSet(u"present"_s);
+    if (parser.isSet(u"lang"_s)) {
+        const QString language = parser.value(u"lang"_s);
+        if (!languages().contains(language))
+            return badInput(u"--lang: "_s + quoted(language) + u" is not "_s +
+                            alternatives(languages()));
+        result.language = language;
+    }
+    if (result.present && (result.writesFiles() || result.measures))
+        return badInput(
+            u"--present: no window opens with --export, --export-signal or --measures"_s);
     commandLine = std::move(result);
     return std::nullopt;
 }
@@ -388,6 +454,14 @@ QString helpText() {
                                   "command line or set-up file. See tovenal(1).")
                        .arg(kExitWriteFailure)
                        .arg(kExitBadInput));
+}
+
+QString slideText(QSize size) {
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+bool isSlideSize(QSize size) {
+    return size.expandedTo(kSmallestSlide).boundedTo(kLargestSlide) == size;
 }
 
 QString versionText() {

@@ -16,7 +16,9 @@ namespace spectrum {
 // design alone.
 struct PictureOverlays {
     bool idealSignal = false; // the packet itself under the rebuilt period
-    int bandwidthShare = 0;   // the practical bandwidth at this per cent of the power; 0: none
+    int bandwidthShare = 0; // the practical bandwidth's line at this per cent of the power; 0: none
+    // The share the bandwidth is told for where only one is shown (the presentation).
+    int chosenShare = kBandwidthShares.front();
     bool operator==(const PictureOverlays&) const = default;
 };
 

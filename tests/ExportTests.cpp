@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -62,7 +63,7 @@ protected:
             return path(answer);
         };
         dialogs().openFileName = [this](auto&&...) { return path(answer); };
-        dialogs().pictureScale = [](QWidget*) { return std::optional(2); };
+        dialogs().pictureSize = [this](QWidget*, bool) { return std::optional(pictureAnswer); };
         dialogs().warn = [this](QWidget*, const QString& text) { warnings << text; };
         dialogs().print = [this](QWidget*, const std::function<void(QPrinter*)>& paint) {
             QPrinter printer;
@@ -112,6 +113,7 @@ protected:
     QTemporaryDir folder;
     Dialogs saved;
     QString answer;
+    PictureSize pictureAnswer{.scale = 2, .slide = std::nullopt};
     QStringList warnings;
     QStringList suggestions; // the paths the save dialogs suggested, in order
 };
@@ -143,8 +145,8 @@ TEST_F(Export, BadCommandLinesExitWithOneLineAndWriteNothing) {
 
 TEST_F(Export, CommandLinePicturesAndSoundAreTheWindows) {
     openLesson(u"--export a.png --export b.svg --export c.PDF --export e.wav --seconds 1"_s);
-    ASSERT_EQ(run(u"lesson.tovenal --export g.png --export d.gif --scale 2 --frame-ms 250"_s).first,
-              0);
+    ASSERT_EQ(run(u"lesson.tovenal --export g.png --export d.gif --scale 2 --frame-ms 250"_s),
+              std::pair(0, QString()));
     const QImage doubled = picture().scaled(picture().size() * 2); // 2 × 2 blocks
     EXPECT_EQ(QImage(path(u"a.png"_s)).convertToFormat(QImage::Format_RGB32), picture());
     EXPECT_EQ(QImage(path(u"g.png"_s)), doubled);
@@ -179,6 +181,31 @@ TEST_F(Export, CommandLinePicturesAndSoundAreTheWindows) {
     EXPECT_TRUE(gif[4].first == doubled);
     perform(u"Edit14:3"_s);
     EXPECT_TRUE(gif[0].first == picture().scaled(picture().size() * 2));
+}
+
+// The slides of the lecture hall are the reviewed ones of the defaults (with Russian numbers), in
+// files of their size, and the last frame of the build-up is the slide of the whole range. A
+// build-up shows its progress to a terminal, and to nothing else (run() would see it).
+TEST_F(Export, CommandLineSlidesAreTheReviewedOnes) {
+    EXPECT_EQ(
+        run(u"--export s.png --export s.svg --export s.pdf --export s.gif --slide 1920x1080"_s,
+            {u"LC_ALL=ru_RU.UTF-8"_s}),
+        std::pair(0, QString()));
+    const QImage slide =
+        QImage(referencePath(u"slide-1920x1080.png"_s)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(QImage(path(u"s.png"_s)).convertToFormat(QImage::Format_RGB32), slide);
+    const auto last = shownFrames(read(u"s.gif"_s), true);
+    EXPECT_TRUE(last.size() == 1 && last[0].first == slide);
+    EXPECT_EQ(QSvgRenderer(read(u"s.svg"_s)).viewBox(), QRect(0, 0, 1920, 1080));
+    EXPECT_TRUE(read(u"s.pdf"_s).contains("/MediaBox [0 0 1440.000000 810.000000]")); // 3/4 pt
+    QProcess terminal;
+    terminal.setWorkingDirectory(folder.path());
+    terminal.start(u"script"_s,
+                   {u"-qec"_s, QStringLiteral(TOVENAL_BINARY " --range 18,20 --export p.gif"),
+                    u"/dev/null"_s});
+    ASSERT_TRUE(terminal.waitForFinished(30000));
+    EXPECT_EQ(terminal.readAll(),
+              "\rframe 1 of 3, p.gif\rframe 2 of 3, p.gif\rframe 3 of 3, p.gif\r\n");
 }
 
 // The lesson's tables, from the command line and the window, are the reviewed ones in
@@ -236,6 +263,15 @@ TEST_F(Export, WindowSavesCopiesAndPrints) {
     EXPECT_EQ(suggestions.last(), path(u"spectrum.png"_s));
     choose(QString(), Qt::Key_P);
     EXPECT_EQ(std::pair(pages(u"w.pdf"_s), pages(u"printed.pdf"_s)), std::pair(1, 1));
+    // A slide for the lecture hall instead: the reviewed one of the defaults, its numbers Russian.
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    pictureAnswer = {.slide = QSize(1920, 1080)};
+    choose(u"slide.png"_s, Qt::Key_S);
+    QLocale::setDefault(locale);
+    EXPECT_EQ(
+        QImage(path(u"slide.png"_s)).convertToFormat(QImage::Format_RGB32),
+        QImage(referencePath(u"slide-1920x1080.png"_s)).convertToFormat(QImage::Format_RGB32));
     choose(QString(), Qt::Key_C, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture());
     // Ctrl+C in a list copies its lines, or the one selected.
@@ -244,10 +280,10 @@ TEST_F(Export, WindowSavesCopiesAndPrints) {
     Form1->ListBox1->listWidget()->setCurrentRow(2);
     QTest::keyClick(Form1->ListBox1->widget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), Form1->ListBox1->Line(2));
-    // A save that fails says why.
+    // A save that fails says why, the system's reason in Qt's words of the window's language.
     choose(u"none/h.csv"_s, Qt::Key_E);
     EXPECT_EQ(warnings, QStringList(u"Файл не сохранён.\n" + path(u"none/h.csv"_s) +
-                                    u": cannot write: No such file or directory"));
+                                    u": cannot write: Файл или каталог не существует"));
 }
 
 // Each example of the menu, chosen with the envelope off, types in the set-up the reviewed list
@@ -256,7 +292,7 @@ TEST_F(Export, ExamplesShowWhatTheirNamesPromise) {
     perform(u"CheckBox3"_s);
     QList<QAction*> items;
     for (const QAction* action : Form1->contextMenu().actions())
-        if (action->menu())
+        if (action->menu() && items.isEmpty()) // the first submenu; the language's comes later
             items = action->menu()->actions();
     ASSERT_EQ(items.size(), std::ssize(examples()));
     const QRegularExpression duty(u"Скважность (\\d+)|1/(\\d+) периода|(поровну)"_s);

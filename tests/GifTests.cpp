@@ -126,7 +126,7 @@ TEST(Gif, RefusesWhatItCannotShowExactly) {
 // its envelope filled as the set-up says by default.
 TEST(BuildUpGif, TwoHundredFramesStayUnderAMegabyte) {
     const ::Setup setup{.harmonics = 200, .rangeTo = 200};
-    const std::optional<QByteArray> bytes = buildUpGif(setup, 1, 400, nullptr);
+    const std::optional<QByteArray> bytes = buildUpGif(setup, {}, 400, nullptr);
     ASSERT_TRUE(bytes);
     EXPECT_LT(bytes->size(), 1 << 20);
     const auto shown = shownFrames(*bytes, true);

@@ -2,6 +2,7 @@
 // device is asked to do, what the item says when there is none (what it says of the sound is in the
 // screen reader's transcript), and the build-up typed step by step, with each way of stopping it.
 
+#include "PresentationWindow.h"
 #include "SoundOutput.h"
 #include "WindowFixture.h"
 
@@ -149,3 +150,48 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"digit", [] { QTest::keyClick(Form1->Edit13->lineEdit(), Qt::Key_2); }, "20*: 2..2"},
         Stop{"menu", [] { buildUp().toggle(); }, "20*: 0..2"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// A key pressed in the presentation, and the range it leaves in the main window.
+struct PresentKey {
+    const char* start;
+    Qt::Key key;
+    const char* range;
+};
+
+class Present : public Animate, public ::testing::WithParamInterface<PresentKey> {
+protected:
+    static QWidget* presentation() {
+        return Form1->widget()->findChild<PresentationWindow*>()->window();
+    }
+};
+
+} // namespace
+
+// As if pressed in the range's upper end: its limits (the lower end, the count) and its handler.
+TEST_P(Present, KeysActOnTheMainWindowsFieldsAndEscReturns) {
+    play(QString::fromUtf8(GetParam().start));
+    press(Qt::Key_F11);
+    ASSERT_TRUE(presentation() && presentation()->isVisible());
+    QTest::keyClick(presentation(), GetParam().key);
+    EXPECT_EQ(summary().section(u'|', 2, 2).trimmed().toStdString(), GetParam().range);
+    // While the build-up runs, Esc only stops it; then Esc returns to the main window.
+    QTest::keyClick(presentation(), Qt::Key_F5);
+    EXPECT_TRUE(buildUp().running());
+    QTest::keyClick(presentation(), Qt::Key_Escape);
+    EXPECT_FALSE(buildUp().running());
+    EXPECT_TRUE(presentation()->isVisible());
+    QTest::keyClick(presentation(), Qt::Key_Escape);
+    EXPECT_FALSE(presentation()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Present,
+                         ::testing::Values(PresentKey{"Edit14=10", Qt::Key_Up, "20*: 0..11"},
+                                           PresentKey{"Edit14=10", Qt::Key_Down, "20*: 0..9"},
+                                           PresentKey{"Edit14=10", Qt::Key_PageUp, "20*: 0..20"},
+                                           PresentKey{"Edit14=3", Qt::Key_PageUp, "20*: 0..13"},
+                                           PresentKey{"Edit13=5 Edit14=8", Qt::Key_PageDown,
+                                                      "20*: 5..5"},
+                                           PresentKey{"", Qt::Key_Up, "20: 0..20"},
+                                           PresentKey{"", Qt::Key_Left, "20: 0..20"}));

@@ -26,8 +26,9 @@ QByteArray withLine(int number, const QByteArray& line) {
 
 // What the program makes of a command line before it writes or shows anything, as the reviewed
 // transcript tests/reference/command-lines.txt has it ("%d" stands for a scratch folder, "%s" for
-// a blank inside an argument): the values of the set-up and the overlays asked for, the exit code
-// and the message, and what it prints (the help, the measures), each of its lines after "|".
+// a blank inside an argument): the values of the set-up, the overlays, slide and presentation
+// asked for, the exit code and the message, and what it prints (the help, the measures), each of
+// its lines after "|".
 TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
     const QTemporaryDir dir;
     const auto write = [&dir](const char* name, const QByteArray& bytes) {
@@ -63,6 +64,12 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
             values << u"ideal"_s;
         if (commandLine.overlays.bandwidthShare != 0)
             values << u"bandwidth "_s + QString::number(commandLine.overlays.bandwidthShare);
+        if (const auto slide = commandLine.picture.slide)
+            values << QStringLiteral("slide %1x%2").arg(slide->width()).arg(slide->height());
+        if (commandLine.present)
+            values << u"present"_s;
+        if (commandLine.language)
+            values << u"lang "_s + *commandLine.language;
         QString outcome = values.join(u' ');
         if (commandLine.measures)
             outcome += u'\n' + printed(QString::fromStdString(spectrum::measuresReport(

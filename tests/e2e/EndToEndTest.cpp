@@ -11,6 +11,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <X11/Xlib.h>
 
 using namespace Qt::StringLiterals;
@@ -89,6 +91,19 @@ protected:
 TEST_F(EndToEnd, PictureFollowsTypedInputAndExitEndsTheProgram) {
     // The first activation draws the defaults without a window manager to activate the window.
     EXPECT_TRUE(shows("defaults"));
+    // F11 fills the screen with the presentation; Down there steps the range's upper end, 20 to
+    // 19, as in its field; Esc returns. Up, again there, steps it back to the defaults.
+    for (const char* step : {"Down", "Up"}) {
+        click(600, 100); // the keyboard's target: the free client area
+        xdotool(u"key F11"_s);
+        const QString shown = xdotool(u"search --sync --onlyvisible --name Презентация"_s);
+        ASSERT_FALSE(shown.isEmpty()) << "no presentation";
+        EXPECT_TRUE(xdotool(u"getwindowgeometry "_s + shown).contains(u"1280x1024"_s));
+        xdotool(u"key "_s + QString::fromLatin1(step) + u" Escape"_s);
+        settle();
+        EXPECT_TRUE(xdotool(u"search --onlyvisible --name Презентация"_s).isEmpty());
+        EXPECT_EQ(shows("defaults"), step == std::string("Up")) << step;
+    }
     // Five harmonics, the packet 1 1 1 1 1 1 1 1 and the envelope off.
     typeInto(508, 538, u"5"_s);
     for (const int x : {164, 188, 212, 236, 260, 284, 308})
