@@ -29,17 +29,19 @@ int stepOf(int key) {
 }
 
 // The keys of the fields; the menu's shortcuts follow, read from the menu itself.
-const char* const kFieldKeys = "Клавиши Tovenal\n"
-                               "\n"
-                               "Tab, Shift+Tab — следующее и предыдущее поле\n"
-                               "Стрелка вверх, стрелка вниз — число в поле на 1 больше, меньше\n"
-                               "Page Up, Page Down — число в поле на 10 больше, меньше\n"
-                               "F1 — эта справка\n"
-                               "\n"
-                               "Меню правой кнопки мыши (там же «Примеры»):\n";
-const char* const kOtherKeys = "Ctrl+C в списке — копировать выделенную строку или все строки\n"
-                               "\n"
-                               "Мышь над линией спектра или над сигналом показывает их значения.";
+const char* const kFieldKeys = QT_TRANSLATE_NOOP(
+    "FieldKeys", "Клавиши Tovenal\n"
+                 "\n"
+                 "Tab, Shift+Tab — следующее и предыдущее поле\n"
+                 "Стрелка вверх, стрелка вниз — число в поле на 1 больше, меньше\n"
+                 "Page Up, Page Down — число в поле на 10 больше, меньше\n"
+                 "F1 — эта справка\n"
+                 "\n"
+                 "Меню правой кнопки мыши (там же «Примеры»):\n");
+const char* const kOtherKeys = QT_TRANSLATE_NOOP(
+    "FieldKeys", "Ctrl+C в списке — копировать выделенную строку или все строки\n"
+                 "\n"
+                 "Мышь над линией спектра или над сигналом показывает их значения.");
 
 // "Ctrl+S — сохранить рисунок": the shortcut, the item's name without its ellipsis and in lower
 // case, and what the item's "what's this" adds.
@@ -65,11 +67,11 @@ FieldKeys::FieldKeys(TForm& form, const InputFields& fields, const QMenu& menu)
 }
 
 QString FieldKeys::keysText() const {
-    QString help = QString::fromUtf8(kFieldKeys);
+    QString help = tr(kFieldKeys);
     for (const QAction* action : m_menu.actions())
         if (!action->shortcut().isEmpty())
             help += shortcutLine(action);
-    return help + QString::fromUtf8(kOtherKeys);
+    return help + tr(kOtherKeys);
 }
 
 // The limits of the field's own rules; the range ends lie within the count, the upper end no

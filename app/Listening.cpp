@@ -7,34 +7,20 @@
 #include "WindowAction.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
 namespace {
 
-const QString kListen = QStringLiteral("Слушать сигнал");
-
-// "октаву", "октавы" or "октав", as Russian counts them.
-QString octaves(int count) {
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    if (last == 1 && lastTwo != 11)
-        return QStringLiteral("октаву");
-    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        return QStringLiteral("октавы");
-    return QStringLiteral("октав");
-}
-
 // "Слушать сигнал (на 3 октавы ниже)" when the pitch had to move into the audible band.
 QString listenText(const spectrum::SoundPlan& plan) {
     if (plan.octaves == 0)
-        return kListen;
+        return Listening::tr("Слушать сигнал");
     const int count = std::abs(plan.octaves);
-    return QStringLiteral("%1 (на %2 %3 %4)")
-        .arg(kListen)
-        .arg(count)
-        .arg(octaves(count), plan.octaves > 0 ? QStringLiteral("выше") : QStringLiteral("ниже"));
+    return plan.octaves > 0 ? Listening::tr("Слушать сигнал (на %n октав выше)", nullptr, count)
+                            : Listening::tr("Слушать сигнал (на %n октав ниже)", nullptr, count);
 }
 
 // "звучат гармоники 1…6 из 20": the heard harmonics among those of the range the waveform sums,
@@ -46,10 +32,12 @@ QString heardText(const spectrum::SoundPlan& plan, const spectrum::PassResult& p
             ? std::max(static_cast<long long>(pass.rangeTo) - std::max(pass.rangeFrom, 1) + 1, 0LL)
             : 0;
     if (plan.silent())
-        return QStringLiteral("ни одна гармоника диапазона не звучит");
+        return Listening::tr("ни одна гармоника диапазона не звучит");
     if (plan.firstHeard == plan.lastHeard)
-        return QStringLiteral("звучит гармоника %1 из %2").arg(plan.firstHeard).arg(summed);
-    return QStringLiteral("звучат гармоники %1…%2 из %3")
+        //: %1 is the harmonic heard, %2 how many the range sums
+        return Listening::tr("звучит гармоника %1 из %2").arg(plan.firstHeard).arg(summed);
+    //: %1…%2 are the harmonics heard, %3 how many the range sums
+    return Listening::tr("звучат гармоники %1…%2 из %3")
         .arg(plan.firstHeard)
         .arg(plan.lastHeard)
         .arg(summed);
@@ -75,7 +63,7 @@ Listening::~Listening() = default;
 
 void Listening::addItem(QMenu& menu) {
     describeMenuItemsByStatusTip();
-    m_item = addWindowAction(m_form, menu, kListen, QKeySequence(Qt::CTRL | Qt::Key_L),
+    m_item = addWindowAction(m_form, menu, listenText(m_plan), QKeySequence(Qt::CTRL | Qt::Key_L),
                              [this] { listen(m_item->isChecked()); });
     m_item->setCheckable(true);
     m_item->setToolTip(heardText(m_plan, m_passes.latest()));
@@ -120,6 +108,17 @@ void Listening::soundFailed(const QString& reason) {
     m_item->setToolTip(reason);
     m_item->setStatusTip(reason);
     m_sound.reset();
+}
+
+bool Listening::event(QEvent* event) {
+    // The next pass retranslates an item that follows the passes; one a device has disabled keeps
+    // the device's reason.
+    if (event->type() == QEvent::LanguageChange && m_item && m_item->isEnabled()) {
+        m_item->setText(listenText(m_plan));
+        m_item->setToolTip(heardText(m_plan, m_passes.latest()));
+        m_item->setStatusTip(m_item->toolTip());
+    }
+    return QObject::event(event);
 }
 
 // After every pass: the item says what the sound of this pass is, and a playing sound takes it on.

@@ -29,6 +29,9 @@ public:
     QAction* item() const { return m_item; }
     void listen(bool on);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void follow(const spectrum::PassResult& pass);
     bool openSound();

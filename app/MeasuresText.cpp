@@ -1,8 +1,13 @@
 #include "MeasuresText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
+
+struct MeasuresText {
+    Q_DECLARE_TR_FUNCTIONS(MeasuresText)
+};
 
 // Per cent with two decimals, volts to the millivolt, millivolts and kilohertz as the lists
 // show them; -0 shows as 0.
@@ -15,11 +20,13 @@ QString percent(double value, const QLocale& locale) {
 }
 
 QString volts(double value, const QLocale& locale) {
-    return fixed(value, 3, locale) + QStringLiteral(" В");
+    //: Volts, after a number
+    return fixed(value, 3, locale) + MeasuresText::tr(" В");
 }
 
 QString kilohertz(double value, const QLocale& locale) {
-    return locale.toString(value, 'g', 6) + QStringLiteral(" кГц");
+    //: Kilohertz, after a number
+    return locale.toString(value, 'g', 6) + MeasuresText::tr(" кГц");
 }
 
 QString range(int from, int to, const QLocale& locale) {
@@ -28,53 +35,54 @@ QString range(int from, int to, const QLocale& locale) {
 
 QString bandwidthLine(int share, const spectrum::Bandwidth& bandwidth, int N,
                       const QLocale& locale) {
-    QString line = QStringLiteral("Ширина спектра %1 %: K = %2, %3")
+    QString line = MeasuresText::tr("Ширина спектра %1 %: K = %2, %3")
                        .arg(locale.toString(share), locale.toString(bandwidth.k),
                             kilohertz(bandwidth.khz, locale));
     if (bandwidth.k > N)
-        line += QStringLiteral(" — больше рассчитанных N = %1").arg(locale.toString(N));
+        line += MeasuresText::tr(" — больше рассчитанных N = %1").arg(locale.toString(N));
     return line;
 }
 
 QString zeroHarmonicsLine(const std::vector<int>& harmonics, const QLocale& locale) {
     if (harmonics.empty())
-        return QStringLiteral("Нулевых гармоник нет");
+        return MeasuresText::tr("Нулевых гармоник нет");
     QStringList numbers;
     for (const int k : harmonics)
         numbers << locale.toString(k);
-    return QStringLiteral("Нулевые гармоники: ") + numbers.join(QStringLiteral(", "));
+    return MeasuresText::tr("Нулевые гармоники: ") + numbers.join(QStringLiteral(", "));
 }
 
 } // namespace
 
 QStringList measuresLines(const spectrum::PassResult& pass, const QLocale& locale) {
     if (!pass.computed || !pass.measures)
-        return {QStringLiteral("Нет данных: посылка не рассчитана")};
+        return {MeasuresText::tr("Нет данных: посылка не рассчитана")};
     const spectrum::Measures& m = *pass.measures;
     QStringList lines;
-    lines << QStringLiteral("Период: %1 мкс; f1 = %2")
+    lines << MeasuresText::tr("Период: %1 мкс; f1 = %2")
                  .arg(locale.toString(m.periodUs, 'g', 10), kilohertz(m.f1Khz, locale));
-    lines << QStringLiteral("Доля импульсов: %1 (скважность %2)")
+    lines << MeasuresText::tr("Доля импульсов: %1 (скважность %2)")
                  .arg(fixed(m.pulseFill, 4, locale), locale.toString(1 / m.pulseFill, 'g', 4));
-    lines << QStringLiteral("Мощность на 1 Ом: %1 В²; действующее значение: %2")
+    lines << MeasuresText::tr("Мощность на 1 Ом: %1 В²; действующее значение: %2")
                  .arg(fixed(m.powerV2, 4, locale), volts(m.rmsV, locale));
-    lines << QStringLiteral("Постоянная составляющая: %1 мощности")
+    lines << MeasuresText::tr("Постоянная составляющая: %1 мощности")
                  .arg(percent(m.dcSharePct, locale));
-    lines << QStringLiteral("Гармоники %1: %2 мощности")
+    lines << MeasuresText::tr("Гармоники %1: %2 мощности")
                  .arg(range(1, pass.N, locale), percent(m.harmonicsSharePct, locale));
-    lines << (pass.rangeFrom > pass.rangeTo ? QStringLiteral("Диапазон пуст: 0 % мощности")
-                                            : QStringLiteral("Диапазон %1: %2 мощности")
+    lines << (pass.rangeFrom > pass.rangeTo ? MeasuresText::tr("Диапазон пуст: 0 % мощности")
+                                            : MeasuresText::tr("Диапазон %1: %2 мощности")
                                                   .arg(range(pass.rangeFrom, pass.rangeTo, locale),
                                                        percent(m.rangeSharePct, locale)));
-    lines << QStringLiteral("Ошибка восстановления: %1 мВ (%2 мощности)")
+    lines << MeasuresText::tr("Ошибка восстановления: %1 мВ (%2 мощности)")
                  .arg(fixed(m.rmsErrorMv, 1, locale), percent(m.errorSharePct, locale));
     for (std::size_t n = 0; n < spectrum::kBandwidthShares.size(); ++n)
         lines << bandwidthLine(spectrum::kBandwidthShares[n], m.bandwidths[n], pass.N, locale);
-    lines << QStringLiteral("Наибольшее значение: %1; наименьшее: %2")
+    lines << MeasuresText::tr("Наибольшее значение: %1; наименьшее: %2")
                  .arg(volts(m.peakV, locale), volts(m.troughV, locale));
-    lines << (m.overshootPct
-                  ? QStringLiteral("Выброс над вершиной: %1").arg(percent(*m.overshootPct, locale))
-                  : QStringLiteral("Выброс: только для диапазона от 0 или 1"));
+    lines
+        << (m.overshootPct
+                ? MeasuresText::tr("Выброс над вершиной: %1").arg(percent(*m.overshootPct, locale))
+                : MeasuresText::tr("Выброс: только для диапазона от 0 или 1"));
     lines << zeroHarmonicsLine(m.zeroHarmonics, locale);
     return lines;
 }

@@ -5,6 +5,7 @@
 #include "Readouts.h"
 #include "Vcl.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -18,6 +19,10 @@ TAccessibleRegion* panel(TForm& form, const QString& name, int left, int top, in
     return region;
 }
 
+const char* const kAmplitudeName = QT_TRANSLATE_NOOP("PlotReadouts", "Амплитудный спектр");
+const char* const kPhaseName = QT_TRANSLATE_NOOP("PlotReadouts", "Фазовый спектр");
+const char* const kSignalName = QT_TRANSLATE_NOOP("PlotReadouts", "Восстановленный сигнал");
+
 // The spectrum frame holds both plots; they part halfway between the amplitude axis and the arrow
 // of the phase axis.
 constexpr int kSpectrumSplit = (plot::kAmplitudeZero + plot::kPhaseTop) / 2;
@@ -26,14 +31,24 @@ constexpr int kSpectrumSplit = (plot::kAmplitudeZero + plot::kPhaseTop) / 2;
 
 PlotReadouts::PlotReadouts(TForm& form, const PassPublisher& passes)
     : QObject(form.widget()), m_passes(passes),
-      m_amplitudePanel(panel(form, QStringLiteral("Амплитудный спектр"), plot::kSpectrumFrame.left,
+      m_amplitudePanel(panel(form, tr(kAmplitudeName), plot::kSpectrumFrame.left,
                              plot::kSpectrumFrame.top, plot::kSpectrumFrame.right, kSpectrumSplit)),
-      m_phasePanel(panel(form, QStringLiteral("Фазовый спектр"), plot::kSpectrumFrame.left,
-                         kSpectrumSplit, plot::kSpectrumFrame.right, plot::kSpectrumFrame.bottom)),
-      m_signalPanel(panel(form, QStringLiteral("Восстановленный сигнал"), plot::kWaveFrame.left,
-                          plot::kWaveFrame.top, plot::kWaveFrame.right, plot::kWaveFrame.bottom)) {
+      m_phasePanel(panel(form, tr(kPhaseName), plot::kSpectrumFrame.left, kSpectrumSplit,
+                         plot::kSpectrumFrame.right, plot::kSpectrumFrame.bottom)),
+      m_signalPanel(panel(form, tr(kSignalName), plot::kWaveFrame.left, plot::kWaveFrame.top,
+                          plot::kWaveFrame.right, plot::kWaveFrame.bottom)) {
     form.OnHint = [&passes](TObject*, QPoint at) { return pointReadout(passes.latest(), at); };
     connect(&passes, &PassPublisher::published, this, &PlotReadouts::follow);
+}
+
+// The summaries follow with the pass a change of language brings.
+bool PlotReadouts::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        m_amplitudePanel->SetText(tr(kAmplitudeName));
+        m_phasePanel->SetText(tr(kPhaseName));
+        m_signalPanel->SetText(tr(kSignalName));
+    }
+    return QObject::event(event);
 }
 
 // Each spectrum plot reads as one line per harmonic, the signal as one line per harmonic it sums;

@@ -18,6 +18,9 @@ class PlotReadouts final : public QObject {
 public:
     PlotReadouts(TForm& form, const PassPublisher& passes);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void follow(const spectrum::PassResult& pass);
 

@@ -3,6 +3,7 @@
 #include "ListingText.h"
 #include "PixelMath.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <climits>
@@ -14,6 +15,10 @@
 using namespace spectrum;
 
 namespace {
+
+struct Readouts {
+    Q_DECLARE_TR_FUNCTIONS(Readouts)
+};
 
 // How far from a stem or from the waveform the pointer may rest for its readout, in pixels.
 constexpr int kReach = 3;
@@ -59,18 +64,17 @@ QString harmonicList(const std::vector<int>& harmonics, const QLocale& locale) {
 
 // "у гармоники 5" or "у гармоник 1, 4".
 QString ofHarmonics(const std::vector<int>& harmonics, const QLocale& locale) {
-    return (harmonics.size() == 1 ? QStringLiteral("у гармоники ")
-                                  : QStringLiteral("у гармоник ")) +
+    //: Before the numbers of the harmonics that have a phase: "-29° у гармоник 2, 5, 8"
+    return (harmonics.size() == 1 ? Readouts::tr("у гармоники ") : Readouts::tr("у гармоник ")) +
            harmonicList(harmonics, locale);
 }
 
 QString notComputed() {
-    return QStringLiteral(
-        "Нет расчёта: период посылки или число гармоник вне допустимых пределов.");
+    return Readouts::tr("Нет расчёта: период посылки или число гармоник вне допустимых пределов.");
 }
 
 QString countText(const PassResult& pass, const QLocale& locale) {
-    return QStringLiteral("Число гармоник %1").arg(locale.toString(pass.N));
+    return Readouts::tr("Число гармоник %1").arg(locale.toString(pass.N));
 }
 
 // The y-range of a drawn stroke from row a to row b, widened by the reach.
@@ -126,9 +130,9 @@ QString bandwidthText(const PassResult& pass, const QLocale& locale) {
     const int k =
         pass.measures->bandwidths[static_cast<std::size_t>(at - kBandwidthShares.begin())].k;
     if (k > pass.N)
-        return QStringLiteral(" Ширина спектра %1 %: K = %2, больше показанных.")
+        return Readouts::tr(" Ширина спектра %1 %: K = %2, больше показанных.")
             .arg(locale.toString(share), locale.toString(k));
-    return QStringLiteral(" Линия ширины спектра %1 % у гармоники %2.")
+    return Readouts::tr(" Линия ширины спектра %1 % у гармоники %2.")
         .arg(locale.toString(share), locale.toString(k));
 }
 
@@ -137,13 +141,13 @@ QString idealText(const PassResult& pass, const QLocale& locale) {
     if (!pass.overlays.idealSignal)
         return {};
     if (pass.rangeFrom == 0)
-        return QStringLiteral(" Под ним идеальный сигнал: 1 В над импульсами, 0 В над паузами.");
+        return Readouts::tr(" Под ним идеальный сигнал: 1 В над импульсами, 0 В над паузами.");
     const spectrum::PacketInput& packet = pass.packet;
     const double mean = (packet.multipliers[0] + packet.multipliers[2] + packet.multipliers[4] +
                          packet.multipliers[6]) *
                         packet.unitTime / packet.period;
-    return QStringLiteral(" Под ним идеальный сигнал без постоянной составляющей: %1 В над "
-                          "импульсами, %2 В над паузами.")
+    return Readouts::tr(" Под ним идеальный сигнал без постоянной составляющей: %1 В над "
+                        "импульсами, %2 В над паузами.")
         .arg(number(1 - mean, locale), number(-mean, locale));
 }
 
@@ -161,23 +165,23 @@ QString amplitudeSummary(const PassResult& pass, bool filledEnvelope, const QLoc
             negligible.push_back(static_cast<int>(k));
     }
     QString text = countText(pass, locale) +
-                   QStringLiteral(", f1 = %1 кГц, наибольшая частота %2 кГц. ")
+                   Readouts::tr(", f1 = %1 кГц, наибольшая частота %2 кГц. ")
                        .arg(number(pass.f1, locale), number(kilohertz(pass.fmax), locale)) +
-                   QStringLiteral("Наибольшая амплитуда %1 мВ у гармоники %2. ")
+                   Readouts::tr("Наибольшая амплитуда %1 мВ у гармоники %2. ")
                        .arg(locale.toString(listedAmplitude(pass.harmonics[largest].amplitude)),
                             locale.toString(static_cast<int>(largest)));
     if (negligible.empty())
-        text += QStringLiteral("Пренебрежимо малых гармоник нет. ");
+        text += Readouts::tr("Пренебрежимо малых гармоник нет. ");
     else if (negligible.size() == 1)
-        text += QStringLiteral("Пренебрежимо мала гармоника %1. ").arg(negligible.front());
+        text += Readouts::tr("Пренебрежимо мала гармоника %1. ").arg(negligible.front());
     else
-        text += QStringLiteral("Пренебрежимо малы гармоники %1. ")
-                    .arg(harmonicList(negligible, locale));
+        text +=
+            Readouts::tr("Пренебрежимо малы гармоники %1. ").arg(harmonicList(negligible, locale));
     if (pass.envelope.empty())
-        text += QStringLiteral("Огибающая не показана.");
+        text += Readouts::tr("Огибающая не показана.");
     else
-        text += filledEnvelope ? QStringLiteral("Огибающая показана залитой.")
-                               : QStringLiteral("Огибающая показана линией.");
+        text += filledEnvelope ? Readouts::tr("Огибающая показана залитой.")
+                               : Readouts::tr("Огибающая показана линией.");
     return text + bandwidthText(pass, locale);
 }
 
@@ -185,14 +189,14 @@ QString phaseSummary(const PassResult& pass, const QLocale& locale) {
     if (!pass.computed)
         return notComputed();
     if (pass.listed.empty())
-        return countText(pass, locale) + QStringLiteral(". Список фаз пуст.");
+        return countText(pass, locale) + Readouts::tr(". Список фаз пуст.");
     std::map<int, std::vector<int>, std::greater<>> byPhase;
     for (const ListedHarmonic& listed : pass.listed)
         byPhase[listed.degrees].push_back(listed.k);
     QStringList groups;
     for (const auto& [degrees, harmonics] : byPhase)
         groups << locale.toString(degrees) + QStringLiteral("° ") + ofHarmonics(harmonics, locale);
-    return countText(pass, locale) + QStringLiteral(". Фазы по списку: ") +
+    return countText(pass, locale) + Readouts::tr(". Фазы по списку: ") +
            groups.join(QStringLiteral("; ")) + u'.';
 }
 
@@ -200,10 +204,10 @@ QString signalSummary(const PassResult& pass, const QLocale& locale) {
     if (!pass.computed)
         return notComputed();
     const auto [lowest, highest] = std::minmax_element(pass.waveform.begin(), pass.waveform.end());
-    return QStringLiteral("Гармоники с %1 по %2, период %3 мкс. ")
+    return Readouts::tr("Гармоники с %1 по %2, период %3 мкс. ")
                .arg(locale.toString(pass.rangeFrom), locale.toString(pass.rangeTo),
                     number(microseconds(pass.timing.T), locale)) +
-           QStringLiteral("Наибольшее значение %1 В, наименьшее %2 В.")
+           Readouts::tr("Наибольшее значение %1 В, наименьшее %2 В.")
                .arg(number(*highest, locale), number(*lowest, locale)) +
            idealText(pass, locale);
 }
@@ -212,7 +216,7 @@ QString harmonicReadout(const PassResult& pass, int k, const QLocale& locale) {
     if (!pass.computed || k < 0 || k > pass.N)
         return {};
     const HarmonicLine& line = pass.harmonics[static_cast<std::size_t>(k)];
-    return QStringLiteral("k = %1; f = %2 кГц; A = %3 мВ; φ = %4°")
+    return Readouts::tr("k = %1; f = %2 кГц; A = %3 мВ; φ = %4°")
         .arg(locale.toString(k), number(kilohertz(harmonicFrequency(k, pass.timing.T)), locale),
              locale.toString(listedAmplitude(line.amplitude)),
              locale.toString(listedPhase(line.phase)));
@@ -225,7 +229,7 @@ QString pointReadout(const PassResult& pass, QPoint at, const QLocale& locale) {
         return harmonicReadout(pass, *k, locale);
     if (const auto j = sampleNear(pass, at)) {
         const double t = microseconds(pass.timing.T) * *j / (kWaveformSamples - 1);
-        return QStringLiteral("t = %1 мкс; u = %2 В")
+        return Readouts::tr("t = %1 мкс; u = %2 В")
             .arg(number(t, locale), number(pass.waveform[static_cast<std::size_t>(*j)], locale));
     }
     return {};

@@ -37,7 +37,8 @@ std::unique_ptr<SoundOutput> loadModule(SoundFailure onFailure) {
         if (why.isEmpty())
             why = module.errorString();
     }
-    return std::make_unique<NoSoundOutput>(QStringLiteral("Модуль звука не загружен: ") + why);
+    return std::make_unique<NoSoundOutput>(
+        QCoreApplication::translate("SoundOutput", "Модуль звука не загружен: ") + why);
 }
 
 } // namespace

@@ -3,12 +3,14 @@
 #include "BuildUpAnimation.h"
 #include "FieldKeys.h"
 #include "FileActions.h"
+#include "Language.h"
 #include "Limits.h"
 #include "Listening.h"
 #include "MeasuresWindow.h"
 #include "PassPublisher.h"
 #include "PixelMath.h"
 #include "PlotReadouts.h"
+#include "PresentationWindow.h"
 #include "WindowStyle.h"
 
 #include <QFont>
@@ -39,12 +41,13 @@ TForm1::TForm1(TObject* owner)
     : TForm(owner, plot::kPictureWidth, plot::kPictureHeight),
       m_passes(new PassPublisher(widget())) {
     buildControls();
-    nameControlsForScreenReaders();
     m_readouts = new PlotReadouts(*this, *m_passes);
     m_fileActions = new FileActions(*this, *m_passes, inputFields());
     m_listening = new Listening(*this, *m_passes);
     m_buildUp = new BuildUpAnimation(*this, inputFields());
     m_measures = new MeasuresWindow(*this, *m_passes);
+    m_language = new Language(*this, *m_passes, [this] { setWindowTexts(*this); });
+    m_presentation = new PresentationWindow(*this, *m_passes, inputFields());
     buildContextMenu();
     m_keys = new FieldKeys(*this, inputFields(), *m_contextMenu);
     QObject::connect(m_passes, &PassPublisher::requestsChanged, widget(),
@@ -63,45 +66,47 @@ void TForm1::buildContextMenu() {
     m_contextMenu->addSeparator();
     m_listening->addItem(*m_contextMenu);
     m_buildUp->addItem(*m_contextMenu);
+    m_presentation->addItem(*m_contextMenu);
     m_contextMenu->addSeparator();
     m_measures->addItems(*m_contextMenu);
     m_contextMenu->addSeparator();
     m_fileActions->addTableItems(*m_contextMenu);
     m_contextMenu->addSeparator();
     m_fileActions->addSetupItems(*m_contextMenu);
+    m_contextMenu->addSeparator();
+    m_language->addItem(*m_contextMenu);
     // A right click shows the menu and runs no pass.
     OnContextPopup = [this](QPoint at) { m_contextMenu->exec(widget()->mapToGlobal(at)); };
 }
 
 void TForm1::buildControls() {
-    SetText(QStringLiteral("Tovenal импульсов"));
     widget()->setWindowIcon(QIcon(QStringLiteral(":/icons/org.tovenal.Tovenal.png")));
     OnActivate = bind(this, &TForm1::activate);
     OnClick = bind(this, &TForm1::activate);
 
-    const auto label = [this](int left, int top, int width, int height, const char* caption) {
+    // The captions are set last, by setWindowTexts, as a change of language sets them again.
+    const auto label = [this](int left, int top, int width, int height) {
         TLabel* control = Create<TLabel>();
         control->SetBounds(left, top, width, height);
-        control->SetText(QString::fromUtf8(caption));
         return control;
     };
-    Label1 =
-        label(8, 520, 303, 13,
-              "Вид посылки                     1      0      1      0      1      0      1      0");
-    Label2 = label(8, 536, 111, 13, "Множители времяни  ");
-    Label3 = label(8, 568, 149, 13, "Время единичного импульса:");
-    Label4 = label(192, 568, 20, 13, "мкс");
-    Label5 = label(232, 568, 88, 13, "Период посылки:");
-    l_period = label(320, 568, 9, 20, "0");
-    Label7 = label(368, 568, 20, 13, "мкс");
-    Label11 = label(376, 528, 111, 13, "Количество гармоник");
-    Label6 = label(808, 48, 15, 13, "мВ");
-    Label8 = label(416, 568, 74, 13, "Амплитуда 1 В");
-    Label9 = label(544, 48, 15, 13, "f1=");
-    f1 = label(560, 48, 6, 13, "1");
-    Label10 = label(664, 48, 18, 13, "кГц");
-    Label12 = label(712, 8, 57, 13, "Амплитуды");
-    Label13 = label(848, 8, 31, 13, "Фазы");
+    Label1 = label(8, 520, 303, 13);
+    Label2 = label(8, 536, 111, 13);
+    Label3 = label(8, 568, 149, 13);
+    Label4 = label(192, 568, 20, 13);
+    Label5 = label(232, 568, 88, 13);
+    l_period = label(320, 568, 9, 20);
+    l_period->SetText(QStringLiteral("0"));
+    Label7 = label(368, 568, 20, 13);
+    Label11 = label(376, 528, 111, 13);
+    Label6 = label(808, 48, 15, 13);
+    Label8 = label(416, 568, 74, 13);
+    Label9 = label(544, 48, 15, 13);
+    f1 = label(560, 48, 6, 13);
+    f1->SetText(QStringLiteral("1"));
+    Label10 = label(664, 48, 18, 13);
+    Label12 = label(712, 8, 57, 13);
+    Label13 = label(848, 8, 31, 13);
 
     // l_period has a font of its own: 16 pixels, navy.
     QFont periodFont = windowFont();
@@ -114,7 +119,6 @@ void TForm1::buildControls() {
 
     Button2 = Create<TButton>();
     Button2->SetBounds(848, 544, 105, 33);
-    Button2->SetText(QStringLiteral("Выход"));
     Button2->OnClick = bind(this, &TForm1::Button2Click);
 
     const auto edit = [this](int left, int top, int width, const QString& text, Handler handler) {
@@ -141,33 +145,26 @@ void TForm1::buildControls() {
     ListBox2 = Create<TListBox>();
     ListBox2->SetBounds(848, 48, 97, 201);
 
-    const auto checkBox = [this](int left, int top, int width, const char* caption, bool checked,
-                                 Handler handler) {
+    const auto checkBox = [this](int left, int top, int width, bool checked, Handler handler) {
         TCheckBox* control = Create<TCheckBox>();
         control->SetBounds(left, top, width, 17);
-        control->SetText(QString::fromUtf8(caption));
         control->SetChecked(checked);
         control->OnClick = bind(this, handler);
         return control;
     };
-    CheckBox1 = checkBox(760, 24, 129, "Показывать все", false, &TForm1::CheckBox1Click);
-    CheckBox2 = checkBox(608, 184, 57, "залить", true, &TForm1::CheckBox2Click);
-    CheckBox3 = checkBox(592, 160, 81, "Огибающая", true, &TForm1::CheckBox3Click);
+    CheckBox1 = checkBox(760, 24, 129, false, &TForm1::CheckBox1Click);
+    CheckBox2 = checkBox(608, 184, 57, true, &TForm1::CheckBox2Click);
+    CheckBox3 = checkBox(592, 160, 81, true, &TForm1::CheckBox3Click);
 
-    const auto radioButton = [this](int left, int top, int width, const char* caption,
-                                    Handler handler) {
+    const auto radioButton = [this](int left, int top, int width, Handler handler) {
         TRadioButton* control = Create<TRadioButton>();
         control->SetBounds(left, top, width, 17);
-        control->SetText(QString::fromUtf8(caption));
         control->OnClick = bind(this, handler);
         return control;
     };
-    RadioButton1 = radioButton(
-        600, 496, 313, "Диапазон частот            с                 по                  кГц",
-        &TForm1::RadioButton1Click);
+    RadioButton1 = radioButton(600, 496, 313, &TForm1::RadioButton1Click);
     RadioButton1->SetEnabled(false);
-    RadioButton2 = radioButton(600, 472, 289, "Диапазон гармоник      с                  по",
-                               &TForm1::RadioButton2Click);
+    RadioButton2 = radioButton(600, 472, 289, &TForm1::RadioButton2Click);
     RadioButton2->SetChecked(true);
 
     Edit11 = edit(752, 496, 41, QStringLiteral("0.3"), nullptr);
@@ -183,33 +180,7 @@ void TForm1::buildControls() {
         RadioButton1, RadioButton2, Edit11, Edit12,   Edit13,   Edit14};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
-}
-
-// Each field is announced with the captions that stand beside it on the window. The period and f1
-// are announced by the values they show, and described by what they are.
-void TForm1::nameControlsForScreenReaders() {
-    const auto segments = inputFields().segments;
-    for (int n = 1; n <= static_cast<int>(segments.size()); ++n) {
-        const QString kind = n % 2 == 1 ? QStringLiteral("1") : QStringLiteral("0");
-        segments[static_cast<std::size_t>(n - 1)]->SetAccessibleName(
-            QStringLiteral("Множители времяни, отрезок %1 (вид посылки %2)").arg(n).arg(kind));
-    }
-    Edit9->SetAccessibleName(QStringLiteral("Время единичного импульса, мкс"));
-    Edit10->SetAccessibleName(QStringLiteral("Количество гармоник"));
-    Edit11->SetAccessibleName(QStringLiteral("Диапазон частот с, кГц"));
-    Edit12->SetAccessibleName(QStringLiteral("Диапазон частот по, кГц"));
-    Edit13->SetAccessibleName(QStringLiteral("Диапазон гармоник с"));
-    Edit14->SetAccessibleName(QStringLiteral("Диапазон гармоник по"));
-    ListBox1->SetAccessibleName(QStringLiteral("Амплитуды, мВ"));
-    ListBox2->SetAccessibleName(QStringLiteral("Фазы"));
-    CheckBox1->SetAccessibleName(QStringLiteral("Показывать все"));
-    CheckBox2->SetAccessibleName(QStringLiteral("залить"));
-    CheckBox3->SetAccessibleName(QStringLiteral("Огибающая"));
-    RadioButton1->SetAccessibleName(QStringLiteral("Диапазон частот"));
-    RadioButton2->SetAccessibleName(QStringLiteral("Диапазон гармоник"));
-    Button2->SetAccessibleName(QStringLiteral("Выход"));
-    l_period->SetAccessibleDescription(QStringLiteral("Период посылки, мкс"));
-    f1->SetAccessibleDescription(QStringLiteral("f1, кГц"));
+    setWindowTexts(*this);
 }
 
 InputFields TForm1::inputFields() const {

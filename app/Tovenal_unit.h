@@ -13,10 +13,13 @@ class BuildUpAnimation;
 class PlotReadouts;
 class FieldKeys;
 class MeasuresWindow;
+class Language;
+class PresentationWindow;
 
 // The main window: every control at its design position and default, wired to its handler. Each
 // pass is published; the window's features (the file actions, listening, the build-up, the
-// readouts of the plots, the keys, the measures) follow it from classes of their own.
+// readouts of the plots, the keys, the measures, the presentation, the language) follow it from
+// classes of their own.
 class TForm1 : public TForm {
 public:
     explicit TForm1(TObject* owner);
@@ -101,7 +104,6 @@ public:
 
 private:
     void buildControls();
-    void nameControlsForScreenReaders();
     void buildContextMenu();
     // A segment or the unit time was changed: corrected by its own rule, then the pass.
     void packetFieldChanged(TEdit* field);
@@ -115,6 +117,13 @@ private:
     PlotReadouts* m_readouts;
     FieldKeys* m_keys;
     MeasuresWindow* m_measures;
+    PresentationWindow* m_presentation;
+    Language* m_language;
 };
 
 extern TForm1* Form1;
+
+// The window's title, its controls' captions, and the names and descriptions screen readers
+// announce for them (WindowTexts.cpp): set when the window is built, and again whenever its
+// language changes, so that both always show the same texts.
+void setWindowTexts(TForm1& form);

@@ -1,6 +1,7 @@
 // The program started as its entry starts it, reporting when its first completed pass has been
 // painted on the window, then quitting.
 #include "FirstPaint.h"
+#include "Language.h"
 #include "PassPublisher.h"
 #include "Tovenal_unit.h"
 
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("Tovenal"));
     Application->Initialize(argc, argv);
+    // Russian, as the entry starts at first, or the language of the first argument ("en").
+    loadLanguage(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ru"));
     Application->CreateForm(Form1);
     QuitAfterFirstPaint watcher(Form1->widget(), [] { return Form1->passes().count() > 0; });
     Application->Run();

@@ -2,6 +2,8 @@
 
 #include "Limits.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A packet at the window's unit time and count (or the count its lesson needs), the waveform
@@ -19,13 +21,19 @@ Setup packet(std::array<int, 8> multipliers, int harmonics = spectrum::kHarmonic
 
 const std::vector<Example>& examples() {
     static const std::vector<Example> list = {
-        {QStringLiteral("Меандр (импульс и пауза поровну)"), packet({1, 0, 0, 0, 0, 0, 0, 1})},
-        {QStringLiteral("Скважность 4"), packet({1, 0, 0, 0, 0, 0, 0, 3})},
-        {QStringLiteral("Скважность 8"), packet({1, 0, 0, 0, 0, 0, 0, 7}, 40)},
-        {QStringLiteral("Два импульса за период"), packet({1, 1, 1, 0, 0, 0, 0, 3})},
-        {QStringLiteral("Кодовое слово"), packet({2, 1, 1, 3, 1, 1, 2, 5}, 60)},
-        {QStringLiteral("Короткий импульс (1/16 периода)"), packet({1, 0, 0, 0, 0, 0, 0, 15}, 80)},
-        {QStringLiteral("Исходная установка окна"), Setup{}},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Меандр (импульс и пауза поровну)")),
+         packet({1, 0, 0, 0, 0, 0, 0, 1})},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Скважность 4")),
+         packet({1, 0, 0, 0, 0, 0, 0, 3})},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Скважность 8")),
+         packet({1, 0, 0, 0, 0, 0, 0, 7}, 40)},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Два импульса за период")),
+         packet({1, 1, 1, 0, 0, 0, 0, 3})},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Кодовое слово")),
+         packet({2, 1, 1, 3, 1, 1, 2, 5}, 60)},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Короткий импульс (1/16 периода)")),
+         packet({1, 0, 0, 0, 0, 0, 0, 15}, 80)},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Examples", "Исходная установка окна")), Setup{}},
     };
     return list;
 }

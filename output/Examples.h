@@ -7,8 +7,10 @@
 
 // Classic packets built into the program, for the "Примеры" menu.
 struct Example {
-    QString name;
+    QString name; // as written; shown translated in kExamplesContext
     Setup setup;
 };
+
+inline constexpr char kExamplesContext[] = "Examples";
 
 const std::vector<Example>& examples();

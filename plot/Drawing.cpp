@@ -3,6 +3,8 @@
 #include "Coefficients.h"
 #include "PixelMath.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 using namespace plot;
@@ -58,13 +60,18 @@ void drawLabel(TCanvas& canvas, LabelPlace place, const QString& text) {
     DrawLabel(canvas, place.x, place.y, text);
 }
 
+// The axes' names in the language loaded now: the window's, or the command line's for an export.
 void drawFixedLabels(TCanvas& canvas) {
-    drawLabel(canvas, kAmplitudeAxisLabel, QStringLiteral("A(f)"));
-    drawLabel(canvas, kPhaseAxisLabel, QStringLiteral("Ф(f)"));
+    //: The amplitude spectrum's axis
+    drawLabel(canvas, kAmplitudeAxisLabel, QCoreApplication::translate("Drawing", "A(f)"));
+    //: The phase spectrum's axis
+    drawLabel(canvas, kPhaseAxisLabel, QCoreApplication::translate("Drawing", "Ф(f)"));
     drawLabel(canvas, kAmplitudeZeroLabel, QStringLiteral("0"));
     drawLabel(canvas, kPhaseZeroLabel, QStringLiteral("0"));
+    //: The frequency axis, in hertz; the scale's numbers stand left of it
+    const QString frequency = QCoreApplication::translate("Drawing", "f,гц");
     for (const int y : {kAmplitudeScaleRow, kPhaseScaleRow})
-        DrawLabel(canvas, kFrequencyLabelColumn, y, QStringLiteral("f,гц"));
+        DrawLabel(canvas, kFrequencyLabelColumn, y, frequency);
 }
 
 // The highest frequency and half of it, under the phase plot and then under the amplitude plot.

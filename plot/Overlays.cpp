@@ -4,6 +4,8 @@
 #include "Drawing.h"
 #include "PixelMath.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -84,5 +86,6 @@ void DrawBandwidthLine(TCanvas& canvas, const spectrum::PassResult& pass) {
 }
 
 QString bandwidthLabel(int share) {
-    return QStringLiteral("%1 %").arg(share);
+    //: A share of the power, "90 %"
+    return QCoreApplication::translate("Overlays", "%1 %").arg(share);
 }

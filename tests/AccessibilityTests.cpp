@@ -1,6 +1,8 @@
 // The window for those who cannot see it or use a mouse: what assistive technology reads and is
 // told, the readouts under the mouse, the keys.
 
+#include "FieldKeys.h"
+#include "Language.h"
 #include "MeasuresWindow.h"
 #include "ReferenceFile.h"
 #include "WindowFixture.h"
@@ -8,11 +10,16 @@
 #include <QAccessible>
 #include <QAccessibleBridgePlugin>
 #include <QApplication>
+#include <QCheckBox>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -202,6 +209,80 @@ TEST_F(Accessibility, F1ListsTheKeysAndTheMenusShortcuts) {
     QTest::keyClick(Form1->Edit1->lineEdit(), Qt::Key_F1);
     EXPECT_EQ(QString(shown + u'\n').toStdString(),
               referenceBytes(u"keys-help.txt"_s).toStdString());
+}
+
+// The window in English with its measures window open, its menus and its help: no text in Russian
+// but the name of the language itself, no item without a name.
+TEST_F(Accessibility, EnglishLeavesNothingInRussian) {
+    play(u"Language:en Menu:Ctrl+M"_s);
+    QStringList texts{names(),
+                      readings(),
+                      Form1->widget()->windowTitle(),
+                      Form1->widget()->findChild<FieldKeys*>()->keysText(),
+                      Form1->OnHint(Form1, {151, 220}),
+                      Form1->OnHint(Form1, {600, 262}),
+                      plots()[0]->child(5)->text(QAccessible::Name)};
+    for (QWidget* control : Form1->widget()->findChildren<QWidget*>()) {
+        const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+        texts << read->text(QAccessible::Name) << read->text(QAccessible::Description);
+    }
+    const std::function<void(const QMenu*)> readMenu = [&](const QMenu* menu) {
+        for (const QAction* item : menu->actions()) {
+            EXPECT_TRUE(item->isSeparator() || !item->text().isEmpty());
+            if (item->text() != u"Русский")
+                texts << item->text() << item->toolTip() << item->statusTip() << item->whatsThis();
+            if (item->menu())
+                readMenu(item->menu());
+        }
+    };
+    readMenu(&Form1->contextMenu());
+    static const QRegularExpression cyrillic(u"\\p{Cyrillic}"_s);
+    for (const QString& text : texts)
+        EXPECT_FALSE(text.contains(cyrillic)) << text.toStdString();
+}
+
+// The design fixes every control's size: in English a caption stays within its button or box (with
+// the box's mark), and a label, which takes its text's width, ends before the next control on its
+// row.
+TEST_F(Accessibility, EnglishCaptionsFitTheirControls) {
+    perform(u"Language:en"_s);
+    const QList<QWidget*> controls =
+        Form1->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    int checked = 0;
+    for (const QWidget* control : controls) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        if (!label && !button)
+            continue;
+        const QString text = label ? label->text() : button->text();
+        const QFontMetrics metrics(control->font());
+        int room = control->width();
+        int needed = metrics.horizontalAdvance(text);
+        if (qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control))
+            needed = button->sizeHint().width();
+        if (label) {
+            room = Form1->widget()->width() - control->x();
+            for (const QWidget* other : controls)
+                if (other != control && other->x() > control->x() &&
+                    other->y() < control->geometry().bottom() &&
+                    other->geometry().bottom() > control->y() &&
+                    other->isVisibleTo(Form1->widget()))
+                    room = std::min(room, other->x() - control->x());
+        }
+        EXPECT_LE(needed, room) << text.toStdString();
+        ++checked;
+    }
+    EXPECT_GE(checked, 21); // 15 labels, the button, 3 boxes, 2 radio buttons
+}
+
+// The choice is remembered for the next start, where the command line wins over it; a damaged
+// setting starts in Russian.
+TEST_F(Accessibility, LanguageIsRememberedAndTheCommandLineWins) {
+    perform(u"Language:en"_s);
+    EXPECT_EQ(startLanguage(std::nullopt), u"en");
+    EXPECT_EQ(startLanguage(u"ru"_s), u"ru");
+    QSettings().setValue(u"language"_s, u"english"_s);
+    EXPECT_EQ(startLanguage(std::nullopt), u"ru");
 }
 
 #include "AccessibilityTests.moc"

@@ -1,6 +1,7 @@
 #include "RandomDriver.h"
 
 #include "EventDispatch.h"
+#include "Language.h"
 #include "PeriodText.h"
 #include "Tovenal_unit.h"
 
@@ -157,6 +158,8 @@ void perform(const QString& step) {
                    op, part.captured(4));
     else if (kind == u"Menu")
         menuItem(part.captured(4))->trigger();
+    else if (kind == u"Language")
+        Form1->widget()->findChild<Language*>()->choose(part.captured(4));
     else if (kind == u"RadioButton")
         setOrClick(std::array{Form1->RadioButton1, Form1->RadioButton2}.at(number - 1), op,
                    part.captured(4));

@@ -1,6 +1,10 @@
 #include "WindowFixture.h"
 
+#include "Language.h"
+
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 const auto failOnError = [](const Exception& error) {
@@ -15,6 +19,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     Application->ReleaseForms();
+    loadLanguage(QStringLiteral("ru"));
     Application->OnException = failOnError;
     EXPECT_TRUE(errors.isEmpty()) << "error display reached: " << errors.join(u'\n').toStdString();
 }
@@ -60,6 +65,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     Application->Initialize(argc, argv);
+    loadLanguage(QStringLiteral("ru")); // as the program starts: Russian, whatever the locale
+    // The language chosen in a test is remembered in a scratch folder, not in the user's settings.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Application->OnException = failOnError;
     const int result = RUN_ALL_TESTS();
     Application->Shutdown();

@@ -82,16 +82,18 @@ QAudioFormat soundFormat() {
 }
 
 class QtSoundOutput final : public SoundOutput {
+    Q_DECLARE_TR_FUNCTIONS(QtSoundOutput)
+
 public:
     explicit QtSoundOutput(SoundFailure onFailure)
         : m_shared(new Shared), m_onFailure(std::make_shared<SoundFailure>(std::move(onFailure))) {
         m_shared->device = QMediaDevices::defaultAudioOutput();
         m_shared->format = soundFormat();
         if (m_shared->device.isNull())
-            m_unavailable = QStringLiteral("Нет устройства вывода звука");
+            m_unavailable = QtSoundOutput::tr("Нет устройства вывода звука");
         else if (!m_shared->device.isFormatSupported(m_shared->format))
             m_unavailable =
-                QStringLiteral("Устройство вывода звука не воспроизводит 48 кГц, 16 бит");
+                QtSoundOutput::tr("Устройство вывода звука не воспроизводит 48 кГц, 16 бит");
         if (!m_unavailable.isEmpty())
             return;
         m_shared->thread.setObjectName(QStringLiteral("sound"));
@@ -193,9 +195,10 @@ private:
     }
 
     static void reportFailure(const std::shared_ptr<SoundFailure>& failed, QAudio::Error error) {
-        const QString reason = error == QAudio::OpenError
-                                   ? QStringLiteral("Устройство вывода звука не открылось")
-                                   : QStringLiteral("Устройство вывода звука перестало работать");
+        const QString reason =
+            error == QAudio::OpenError
+                ? QtSoundOutput::tr("Устройство вывода звука не открылось")
+                : QtSoundOutput::tr("Устройство вывода звука перестало работать");
         // The window's thread hears of it; the window may be gone by then.
         QMetaObject::invokeMethod(QCoreApplication::instance(), [failed, reason] {
             if (*failed)
