@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <cstring>
+
 #include <algorithm>
 #include <memory>
 #include <mutex>
@@ -53,6 +55,10 @@ public:
                       int n) const override {
         if (context == nullptr || context[0] != 'Q')
             return {};
+        // Asked by Qt itself whenever a translation is installed: both languages are written
+        // left to right, and the answer must not load Qt's translation at start-up.
+        if (std::strcmp(source, "QT_LAYOUT_DIRECTION") == 0)
+            return QStringLiteral("LTR");
         std::call_once(*m_loaded, [this] {
             (void)m_qt->load(u"qtbase_"_s + m_language,
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
