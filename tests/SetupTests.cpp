@@ -64,6 +64,8 @@ TEST(SetupTest, CommandLinesApplyTheFileThenTheOptionsOrFailWithOneLine) {
             values << u"ideal"_s;
         if (commandLine.overlays.bandwidthShare != 0)
             values << u"bandwidth "_s + QString::number(commandLine.overlays.bandwidthShare);
+        if (commandLine.overlays.chosenShare != spectrum::kBandwidthShares.front())
+            values << u"told "_s + QString::number(commandLine.overlays.chosenShare);
         if (const auto slide = commandLine.picture.slide)
             values << QStringLiteral("slide %1x%2").arg(slide->width()).arg(slide->height());
         if (commandLine.present)
